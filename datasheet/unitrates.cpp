@@ -1,0 +1,84 @@
+#include "datasheet/unitrates.h"
+
+#include "common/checked.h"
+#include "common/digitpattern.h"
+
+namespace ratebook {
+
+namespace {
+
+constexpr const char *Descriptions[RateItemCount] = {
+    "PCC (1:4:8) Mix/Cu.m",
+    "PCC (1:5:10) Mix/Cu.m",
+    "Brick Masonary With CM(1:5) Mix/Cu.m",
+    "Brick Masonary With CM(1:6) Mix/Cu.m",
+    "Brick Masonary With CM(1:8) Mix/Cu.m",
+    "RCC (1:2:4) Mix/Cu.m",
+    "Wall Plastering With CM(1:5) Mix/10 Sq.m -- 12 mm Tk",
+    "Wall Plastering With CM(1:5) Mix/10 Sq.m -- 20 mm Tk",
+    "Ceiling Plastering With CM(1:3) Mix/10 Sq.m -- 12 mm Tk",
+    "Ceiling Plastering With CM(1:3) Mix/10 Sq.m -- 20 mm Tk",
+};
+
+constexpr const char *CostPattern = "######.#0";
+
+UnitRate rate(Checked material, Checked labour)
+{
+    return {material.value(), labour.value(), (material + labour).value()};
+}
+
+} // namespace
+
+std::array<UnitRate, RateItemCount> analyseUnitRates(const CostTexts &costs)
+{
+    auto cost = [&costs](CostInput input) { return Checked(toNumber(costs[input], input)); };
+    std::array<UnitRate, RateItemCount> rates;
+
+    // A cubic metre of cement is 28.8 bags of 50 kg.
+    const Checked cementVolumeCost = cost(Cement) * 28.8;
+
+    // Plain cement concrete: 0.92 cu.m of metal, 0.46 of sand and 0.92 / 8 or / 10 of cement.
+    const Checked metal40 = cost(Metal40), sand = cost(Sand);
+    const Checked pcc148 = metal40 * 0.92 + sand * 0.46 + cementVolumeCost * 0.115;
+    const Checked pcc1510 = metal40 * 0.92 + sand * 0.46 + cementVolumeCost * 0.092;
+    const Checked mason1 = cost(Mason1), mason2 = cost(Mason2);
+    const Checked man = cost(ManMazdoor), woman = cost(WomanMazdoor);
+    const Checked pccLabour = mason1 * 0.06 + mason2 * 0.14 + man * 1.8 + woman * 1.4;
+    rates[0] = rate(pcc148, pccLabour);
+    rates[1] = rate(pcc1510, pccLabour);
+
+    // A cubic metre of mortar 1:n is a cubic metre of sand with an n-th of one of cement.
+    auto mortarCost = [&](int sandParts) { return cementVolumeCost / sandParts + sand; };
+    const Checked mortar13 = mortarCost(3), mortar15 = mortarCost(5);
+    const Checked mortar16 = mortarCost(6), mortar18 = mortarCost(8);
+
+    // Brick masonry: 600 bricks and 0.38 cu.m of mortar per cu.m.
+    const Checked bricks = cost(Bricks);
+    const Checked masonryLabour = mason2 * 0.98 + mason1 * 1.2 + man * 0.7 + woman * 2.1;
+    rates[2] = rate(bricks * 600 + mortar15 * 0.38, masonryLabour);
+    rates[3] = rate(bricks * 600 + mortar16 * 0.38, masonryLabour);
+    rates[4] = rate(bricks * 600 + mortar18 * 0.38, mason2 * 0.98 + mason1 * 0.42 + man * 0.7 + woman * 2.1);
+
+    rates[5].material = (cost(Chips20) * 0.92 + sand * 0.46 + cementVolumeCost * 0.23).value();
+
+    // Plastering, per 10 sq.m: 0.15 cu.m of mortar at 12 mm, 0.21 at 20 mm.
+    const Checked thinPlasterLabour = mason2 * 1.1 + man * 0.5 + woman * 1.1;
+    const Checked thickPlasterLabour = mason2 * 2.2 + man * 0.5 + woman * 3.2;
+    rates[6] = rate(mortar15 * 0.15, thinPlasterLabour);
+    rates[7] = rate(mortar15 * 0.21, thickPlasterLabour);
+    rates[8] = rate(mortar13 * 0.15, thinPlasterLabour);
+    rates[9] = rate(mortar13 * 0.21, thickPlasterLabour);
+    return rates;
+}
+
+std::array<RateRow, RateItemCount> rateTableRows(const CostTexts &costs)
+{
+    const auto rates = analyseUnitRates(costs);
+    auto text = [](const std::optional<double> &v) { return v ? formatNumber(*v, CostPattern) : std::string(); };
+    std::array<RateRow, RateItemCount> rows;
+    for (std::size_t i = 0; i < RateItemCount; ++i)
+        rows[i] = {Descriptions[i], formatNumber(rates[i].material, CostPattern), text(rates[i].labour), text(rates[i].total)};
+    return rows;
+}
+
+} // namespace ratebook

@@ -1,0 +1,52 @@
+// The unit-rate analysis: nine local costs in, the material, labour and total cost of
+// ten fixed items of work out. No window here: the data sheet passes its nine texts
+// and writes back the rows it gets.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+
+namespace ratebook {
+
+// The cost inputs in the order they are typed, which is also the order of CostTexts.
+enum CostInput {
+    Cement,       // one 50 kg bag
+    Chips20,      // one cu.m of 20 mm chips
+    Metal40,      // one cu.m of 40 mm metal
+    Sand,         // one cu.m
+    Bricks,       // one brick
+    Mason1,       // one mason 1st class
+    Mason2,       // one mason 2nd class
+    ManMazdoor,   // one man mazdoor
+    WomanMazdoor, // one woman mazdoor
+    CostInputCount
+};
+using CostTexts = std::array<std::string, CostInputCount>;
+
+inline constexpr std::size_t RateItemCount = 10;
+
+// Reinforced concrete is priced by its materials alone: no labour, no total.
+struct UnitRate
+{
+    double material = 0;
+    std::optional<double> labour;
+    std::optional<double> total;
+};
+
+// One row of the rate table as it is shown: description, then the three cost cells.
+struct RateRow
+{
+    std::string description;
+    std::string material;
+    std::string labour;
+    std::string total;
+};
+
+// Throws NotANumber (its input() a CostInput) or TooLarge; each text is read where the
+// analysis first needs it, so the first failing box in that order is the one reported.
+std::array<UnitRate, RateItemCount> analyseUnitRates(const CostTexts &costs);
+
+std::array<RateRow, RateItemCount> rateTableRows(const CostTexts &costs);
+
+} // namespace ratebook
