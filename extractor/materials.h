@@ -1,0 +1,43 @@
+// The material extractor's arithmetic: the quantities of twelve fixed items of work in,
+// the metal, chips, bricks, cement and sand they need out, and the three rows of the
+// material table as the window shows them. No window here: Form17 passes its twelve texts.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <string>
+
+namespace ratebook {
+
+// Items 1 to 8 in cubic metres, 9 to 12 in square metres of plaster; index 0 is item 1.
+inline constexpr std::size_t WorkItemCount = 12;
+using QuantityTexts = std::array<std::string, WorkItemCount>;
+
+// Volumes in cubic metres unless named cft; bricks keep their fraction.
+struct MaterialTotals
+{
+    double metal40 = 0;
+    double chips20 = 0;
+    double bricks = 0;
+    double cement = 0;
+    double sand = 0;
+    double metal40cft = 0;
+    double chips20cft = 0;
+    double cementcft = 0;
+    double sandcft = 0;
+    double cementbags = 0; // of 50 kg
+};
+
+// Cells left to right under "40 MM METAL", "20 MM CHIPS", "BRICKS", "CEMENT", "SAND";
+// the rows are the quantities, the cement in bags, then the volumes in cubic feet.
+using MaterialRow = std::array<std::string, 5>;
+using MaterialTable = std::array<MaterialRow, 3>;
+
+// Throws NotANumber (its input() the item's index) or TooLarge. Every term reads its box
+// when the sums reach it, left to right, so the first failing box in that order is named.
+MaterialTotals materialTotals(const QuantityTexts &quantities);
+
+MaterialTable materialTableRows(const MaterialTotals &totals);
+MaterialTable materialTableRows(const QuantityTexts &quantities);
+
+} // namespace ratebook
