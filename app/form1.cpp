@@ -1,0 +1,68 @@
+#include "app/form1.h"
+
+#include "app/uikit.h"
+#include "app/windows.h"
+#include "datasheet/datasheet1.h"
+#include "extractor/form17.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QPushButton>
+
+using namespace ratebook;
+
+Form1::Form1(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("The Estimate Builder"));
+    setFont(ui::sansFont(8.25));
+    resize(ui::pixels(5580), ui::pixels(6480));
+
+    auto *Image1 = new QLabel(this);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setGeometry(ui::twipsRect(570, 270, 4200, 3810));
+    Image1->setPixmap(QPixmap(QStringLiteral(":/ratebook/picture.jpg")));
+    Image1->setScaledContents(true);
+
+    const QFont buttonFont = ui::sansFont(12, true);
+    Command1 = ui::makeButton(this, "Command1", QStringLiteral("&Data sheet Viewer"), buttonFont, ui::twipsRect(960, 4200, 3735, 615));
+    Command2 = ui::makeButton(this, "Command2", QStringLiteral("&Material Viewer"), buttonFont, ui::twipsRect(960, 5160, 3735, 615));
+    setTabOrder(Command1, Command2);
+    connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
+}
+
+void Form1::Form_Load()
+{
+    Command1->setFocus();
+    setVisible(true);
+}
+
+void Form1::Command1_Click()
+{
+    open([]() -> QWidget * { return windows::dataSheet(); });
+}
+
+void Form1::Command2_Click()
+{
+    open([]() -> QWidget * { return windows::extractor(); });
+}
+
+// The work window is on screen before this one unloads, so there is always a window.
+// If it cannot be built, this window stays and says so rather than leave none.
+void Form1::open(QWidget *(*reach)())
+{
+    try {
+        reach()->show();
+    } catch (const std::exception &e) {
+        ui::showMessage(this, tr("The window could not be opened (%1).").arg(QString::fromLocal8Bit(e.what())));
+        return;
+    }
+    close();
+}
+
+void Form1::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    windows::unload(this);
+}

@@ -1,0 +1,76 @@
+// What the three windows share: twips and fonts mapped to the screen, the one way a
+// message reaches the user, report-style tables, typed-character codes, and reporting
+// a failed computation.
+#pragma once
+
+#include "common/numbertext.h"
+
+#include <QFont>
+#include <QPalette>
+#include <QRect>
+#include <QString>
+
+#include <functional>
+
+class QGroupBox;
+class QKeyEvent;
+class QPushButton;
+class QTreeWidget;
+class QWidget;
+
+namespace ratebook::ui {
+
+// 15 twips to a logical pixel (96 dpi); Qt's high-DPI scaling applies on top.
+constexpr int pixels(double twips) { return int(twips / 15.0 + 0.5); }
+constexpr QRect twipsRect(int left, int top, int width, int height)
+{
+    return QRect(pixels(left), pixels(top), pixels(width), pixels(height));
+}
+
+constexpr QRect twipsRect(const QRect &twips)
+{
+    return twipsRect(twips.x(), twips.y(), twips.width(), twips.height());
+}
+
+// MS Sans Serif and Arial both map to the platform's sans font, Arial metrics first.
+QFont sansFont(double points, bool bold = false);
+QColor rgb(int red, int green, int blue);
+void setColour(QWidget *widget, QPalette::ColorRole role, const QColor &colour);
+
+void setUpApplication();
+
+// Every message goes through here: modal, question-mark icon, one OK button.
+struct Message
+{
+    QString prompt;
+    QString title;
+};
+void showMessage(QWidget *parent, const QString &prompt, const QString &title = QStringLiteral("ratebook"));
+// Tests answer messages without a modal loop; returns the handler it replaces.
+using MessageHandler = std::function<void(QWidget *parent, const Message &message)>;
+MessageHandler setMessageHandler(MessageHandler handler);
+
+// The character code a key press types (13 for Enter, 8 for Backspace, 22 for the paste
+// shortcut, and so on), or -1 for a key that types nothing: arrows, Tab, function keys.
+int characterCode(const QKeyEvent *event);
+
+// Runs a handler's body; a computation that fails abandons it and is reported, naming
+// the box through `boxName` (which gets NotANumber::input()).
+void reportingFailures(QWidget *window, const std::function<void()> &body,
+                       const std::function<QString(int input)> &boxName);
+
+// A command button that Enter presses when it has the focus, as Space does.
+QPushButton *makeButton(QWidget *parent, const char *name, const QString &caption, const QFont &font, const QRect &geometry);
+
+// A frame grouping controls, its caption in dark blue bold on its top line.
+QGroupBox *makeFrame(QWidget *parent, const char *name, const QString &caption, const QRect &geometry);
+
+// A report-style list: a row's own text in column 0, its sub-items in the columns after.
+QTreeWidget *makeReportList(QWidget *parent, const char *name, const QFont &font);
+void addColumn(QTreeWidget *list, const QString &header, double widthTwips, Qt::Alignment alignment);
+void appendRow(QTreeWidget *list, const QStringList &cells);
+
+// Puts a window where the system would centre it.
+void centreOnScreen(QWidget *window);
+
+} // namespace ratebook::ui

@@ -1,0 +1,67 @@
+#include "app/windows.h"
+
+#include "app/form1.h"
+#include "datasheet/datasheet1.h"
+#include "extractor/form17.h"
+
+#include <QApplication>
+#include <QPointer>
+
+namespace ratebook::windows {
+
+namespace {
+
+QPointer<Form1> mainSlot;
+QPointer<datasheet1> dataSheetSlot;
+QPointer<Form17> extractorSlot;
+std::function<void(const char *)> beforeBuild;
+
+template <class Window>
+Window *reach(QPointer<Window> &slot, const char *name)
+{
+    if (!slot) {
+        if (beforeBuild)
+            beforeBuild(name);
+        auto *window = new Window;
+        slot = window;
+        try {
+            window->Form_Load();
+        } catch (...) {
+            slot = nullptr;
+            delete window;
+            throw;
+        }
+    }
+    return slot;
+}
+
+} // namespace
+
+Form1 *form1() { return reach(mainSlot, "Form1"); }
+datasheet1 *dataSheet() { return reach(dataSheetSlot, "datasheet1"); }
+Form17 *extractor() { return reach(extractorSlot, "Form17"); }
+
+void unload(QWidget *window)
+{
+    if (mainSlot == window)
+        mainSlot = nullptr;
+    if (dataSheetSlot == window)
+        dataSheetSlot = nullptr;
+    if (extractorSlot == window)
+        extractorSlot = nullptr;
+    window->deleteLater();
+    if (noneLoaded())
+        QCoreApplication::quit();
+}
+
+bool noneLoaded()
+{
+    return !mainSlot && !dataSheetSlot && !extractorSlot;
+}
+
+void setBeforeBuild(std::function<void(const char *)> hook)
+{
+    beforeBuild = std::move(hook);
+}
+
+} // namespace ratebook::windows

@@ -1,0 +1,28 @@
+// The three windows are single instances reached through their slots. Reaching an empty
+// slot builds and loads a fresh window; unloading destroys it and empties the slot, and
+// the process ends when the last window has unloaded.
+#pragma once
+
+#include <functional>
+
+class QWidget;
+class Form1;
+class datasheet1;
+class Form17;
+
+namespace ratebook::windows {
+
+Form1 *form1();
+datasheet1 *dataSheet();
+Form17 *extractor();
+
+// Called by each window as it unloads, after its own unload handler has run.
+void unload(QWidget *window);
+
+// True while no window is loaded.
+bool noneLoaded();
+
+// Runs before a window is built; lets tests make the building fail.
+void setBeforeBuild(std::function<void(const char *windowName)> hook);
+
+} // namespace ratebook::windows

@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building and testing ratebook need, when missing.
+# Runs apt-get only if something is missing, through sudo when not root.
+set -euo pipefail
+
+packages=(
+    make cmake g++          # the build
+    qt6-base-dev            # Qt 6 Widgets and QtTest
+    fonts-liberation        # Arial metrics, so captions measure as laid out
+    locales                 # a comma-decimal locale for the locale test
+)
+
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${db:Status-Status}' "$p" 2>/dev/null | grep -qx installed || missing+=("$p")
+done
+
+sudo=()
+[ "$(id -u)" -eq 0 ] || sudo=(sudo)
+if [ ${#missing[@]} -gt 0 ]; then
+    echo "Installing: ${missing[*]}"
+    "${sudo[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi
+
+# The tests check that a comma-decimal locale does not change how numbers read.
+if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
+    "${sudo[@]}" sed -i 's/^# *\(de_DE.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+    "${sudo[@]}" locale-gen >/dev/null
+fi
