@@ -1,0 +1,39 @@
+// The data sheet: nine local costs typed under a key filter, and the rate table that
+// "&Unit Cost" fills from them.
+#pragma once
+
+#include "app/workwindow.h"
+
+#include <array>
+
+class QLineEdit;
+class QPushButton;
+class QTreeWidget;
+
+class datasheet1 : public WorkWindow
+{
+    Q_OBJECT
+
+public:
+    datasheet1();
+
+    void Form_Load();
+    short checktextbox();
+
+protected:
+    bool keyPreview(QWidget *target, QKeyEvent *event) override;
+
+private:
+    static constexpr int InputCount = 9;
+
+    bool Form_KeyDown(int keyCode, Qt::KeyboardModifiers shift);
+    void costInput_KeyPress(int input, int &keyAscii);
+    void costInput_Change(int input);
+    void unitcost_Click();
+    void close_Click();
+
+    std::array<QLineEdit *, InputCount> m_inputs{};
+    QPushButton *m_unitcost;
+    QPushButton *m_close;
+    QTreeWidget *m_table;
+};
