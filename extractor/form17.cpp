@@ -1,0 +1,262 @@
+#include "extractor/form17.h"
+
+#include "app/uikit.h"
+#include "extractor/materials.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QTreeWidget>
+
+#include <algorithm>
+#include <iterator>
+
+using namespace ratebook;
+
+namespace {
+
+// One row per item of work, item 1 first. The caption is the name, the blanks and the
+// unit: the blanks push the units into a column at the right of the check boxes.
+// Geometry in twips, relative to Frame1.
+struct ItemRow
+{
+    const char *name;
+    int blanks;
+    const char *unit;
+    QRect check;
+    QRect text;
+};
+
+const ItemRow Items[] = {
+    {"PCC (1:4:8) mix", 50, "(Cum )", {120, 360, 4095, 285}, {4380, 360, 1095, 285}},
+    {"PCC (1:5:10) mix", 49, "(Cum)", {120, 795, 4095, 285}, {4380, 840, 1095, 285}},
+    {"RCC (1:2:4) mix", 51, "(Cum)", {120, 1230, 4095, 285}, {4380, 1200, 1095, 285}},
+    {"RCC (1:1.5:3)", 54, "(Cum)", {120, 1725, 4095, 285}, {4380, 1680, 1095, 285}},
+    {"Brick Masonary With CM (1:4) mix", 22, "(Cum)", {120, 2220, 4095, 285}, {4380, 2160, 1095, 285}},
+    {"Brick Masonary With CM (1:5) mix", 22, "(Cum)", {120, 2715, 4095, 285}, {4380, 2640, 1095, 285}},
+    {"Brick Masonary With CM (1:6) mix", 22, "(Cum)", {5640, 450, 4095, 285}, {9900, 360, 1095, 285}},
+    {"Brick Masonary With CM (1:8) mix", 22, "(Cum)", {5640, 885, 4095, 285}, {9900, 840, 1095, 285}},
+    {"Plastering with CM (1:3) Mix, 12  mm Thick", 9, "(Sqm)", {5640, 1335, 4140, 285}, {9900, 1200, 1095, 285}},
+    {"Plastering with CM (1:3) Mix, 20 mm Thick", 10, "(Sqm)", {5640, 1770, 4140, 285}, {9900, 1680, 1095, 285}},
+    {"Plastering with CM (1:5) Mix, 12 mm Thick", 10, "(Sqm)", {5640, 2205, 4140, 285}, {9900, 2160, 1095, 285}},
+    {"Plastering with CM (1:5) Mix, 20 mm Thick", 10, "(Sqm)", {5640, 2640, 4125, 285}, {9900, 2640, 1095, 285}},
+};
+
+const char *const ColumnHeaders[] = {"40 MM METAL", "20 MM CHIPS", "BRICKS", "CEMENT", "SAND"};
+
+QString caption(const ItemRow &row)
+{
+    return QString::fromLatin1(row.name) + QString(row.blanks, QLatin1Char(' ')) + QString::fromLatin1(row.unit);
+}
+
+int captionRoom(const QCheckBox *check)
+{
+    QStyleOptionButton option;
+    option.initFrom(check);
+    option.text = check->text();
+    return check->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, check).width();
+}
+
+// The captions' runs of blanks were measured for MS Sans Serif, which sets them narrower
+// than the platform's sans: where a caption would be cut at its stated width, all twelve
+// are set just condensed enough to fit, so the quantity boxes keep their places.
+void fitCaptions(const std::array<QCheckBox *, 12> &checks)
+{
+    QFont font = checks.front()->font();
+    auto fits = [&checks](const QFont &f) {
+        const QFontMetrics metrics(f);
+        return std::all_of(checks.begin(), checks.end(), [&metrics](const QCheckBox *check) {
+            return metrics.horizontalAdvance(check->text()) <= captionRoom(check);
+        });
+    };
+    for (int stretch = 99; !fits(font) && stretch >= 85; --stretch)
+        font.setStretch(stretch);
+    for (QCheckBox *check : checks)
+        check->setFont(font);
+}
+
+} // namespace
+
+Form17::Form17() : WorkWindow("Form17", QStringLiteral("Material Extractor"), QSize(11595, 5025))
+{
+    static_assert(std::size(Items) == ItemCount && ItemCount == WorkItemCount);
+    setFont(ui::sansFont(8.25));
+
+    QGroupBox *Frame1 = ui::makeFrame(this, "Frame1", QStringLiteral("Material Listing"), ui::twipsRect(120, 120, 11175, 3135));
+
+    for (int i = 0; i < ItemCount; ++i) {
+        const ItemRow &row = Items[i];
+        const QString number = QString::number(i + 1);
+        // The frame's bold title font and blue would pass down; the items have their own.
+        auto *check = m_checks[std::size_t(i)] = new QCheckBox(caption(row), Frame1);
+        check->setObjectName(QStringLiteral("Check") + number);
+        check->setFont(ui::sansFont(8.25));
+        ui::setColour(check, QPalette::WindowText, ui::rgb(128, 0, 0));
+        check->setGeometry(ui::twipsRect(row.check));
+        // stateChanged, unlike clicked, also fires when code ticks the box.
+        connect(check, &QCheckBox::stateChanged, this, [this, i] { item_Click(i); });
+
+        auto *text = m_texts[std::size_t(i)] = new QLineEdit(QStringLiteral("0"), Frame1);
+        text->setObjectName(QStringLiteral("Text") + number);
+        text->setFont(ui::sansFont(8.25));
+        text->setGeometry(ui::twipsRect(row.text));
+        connect(text, &QLineEdit::textChanged, this, [this, i] { item_Change(i); });
+    }
+    fitCaptions(m_checks);
+
+    ListView1 = ui::makeReportList(this, "ListView1", ui::sansFont(9.75));
+    ListView1->setGeometry(ui::twipsRect(240, 3360, 11055, 1140));
+
+    const QFont buttonFont = ui::sansFont(8.25, true);
+    desiable = ui::makeButton(this, "desiable", QStringLiteral("&Disable All"), buttonFont, ui::twipsRect(2411, 4575, 1575, 375));
+    Command3 = ui::makeButton(this, "Command3", QStringLiteral("&Enable All"), buttonFont, ui::twipsRect(4249, 4575, 1575, 375));
+    Command1 = ui::makeButton(this, "Command1", QStringLiteral("&Get Material"), buttonFont, ui::twipsRect(5929, 4575, 1575, 375));
+    Command2 = ui::makeButton(this, "Command2", QStringLiteral("&Close"), buttonFont, ui::twipsRect(7609, 4575, 1575, 375));
+    connect(desiable, &QPushButton::clicked, this, &Form17::desiable_Click);
+    connect(Command3, &QPushButton::clicked, this, &Form17::Command3_Click);
+    connect(Command1, &QPushButton::clicked, this, &Form17::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &Form17::Command2_Click);
+
+    QList<QWidget *> tabOrder{Command1, ListView1, Command2, Command3, desiable};
+    std::copy(m_texts.rbegin(), m_texts.rend(), std::back_inserter(tabOrder));
+    std::copy(m_checks.rbegin(), m_checks.rend(), std::back_inserter(tabOrder));
+    for (qsizetype i = 1; i < tabOrder.size(); ++i)
+        setTabOrder(tabOrder[i - 1], tabOrder[i]);
+}
+
+void Form17::Form_Load()
+{
+    ListView1->clear();
+    // A fifth of the width inside the border each, so the five fill it without scrolling.
+    const double fifth = ListView1->contentsRect().width() * 15.0 / 5;
+    for (const char *header : ColumnHeaders)
+        ui::addColumn(ListView1, QString::fromLatin1(header), fifth, Qt::AlignLeft);
+    for (int i = 0; i < ItemCount; ++i) {
+        m_checks[std::size_t(i)]->setChecked(true);
+        m_texts[std::size_t(i)]->setEnabled(false);
+    }
+    material();
+    ui::centreOnScreen(this);
+    Command1->setFocus();
+}
+
+bool Form17::keyPreview(QWidget *target, QKeyEvent *event)
+{
+    if (Form_KeyDown(event->key(), event->modifiers()))
+        return true;
+    // The key goes on to the check box afterwards, so Space still toggles it.
+    if (target == m_checks.front() && ui::characterCode(event) >= 0)
+        Check1_KeyPress();
+    return false;
+}
+
+bool Form17::Form_KeyDown(int keyCode, Qt::KeyboardModifiers)
+{
+    if (keyCode != Qt::Key_F3)
+        return false;
+    close();
+    return true;
+}
+
+void Form17::item_Click(int index)
+{
+    QLineEdit *text = m_texts[std::size_t(index)];
+    if (m_checks[std::size_t(index)]->isChecked()) {
+        text->setText(QStringLiteral("0"));
+        text->setEnabled(false);
+    } else {
+        text->setEnabled(true);
+        text->setFocus();
+    }
+}
+
+void Form17::item_Change(int index)
+{
+    QLineEdit *text = m_texts[std::size_t(index)];
+    if (!isBlank(text->text().toStdString())) {
+        reportingFailures([this] { material(); });
+        return;
+    }
+    // An emptied box is never left empty. "0" is itself a change: this handler runs again
+    // inside setText and recomputes, and if that run failed it has said so already.
+    const int failures = m_failures;
+    text->setText(QStringLiteral("0"));
+    if (m_failures == failures)
+        reportingFailures([this] { material(); });
+    text->setFocus();
+}
+
+// Opens item 1's box while its tick stays: typing there counts although the item is ticked.
+void Form17::Check1_KeyPress()
+{
+    m_checks.front()->setEnabled(true);
+    m_texts.front()->setEnabled(true);
+}
+
+void Form17::Command1_Click()
+{
+    reportingFailures([this] { material(); });
+}
+
+void Form17::Command2_Click()
+{
+    close();
+}
+
+void Form17::Command3_Click()
+{
+    ListView1->clear();
+    for (int i = 0; i < ItemCount; ++i) {
+        m_checks[std::size_t(i)]->setChecked(false);
+        m_texts[std::size_t(i)]->setEnabled(true);
+    }
+}
+
+void Form17::desiable_Click()
+{
+    ListView1->clear();
+    for (int i = 0; i < ItemCount; ++i) {
+        m_checks[std::size_t(i)]->setChecked(true);
+        m_texts[std::size_t(i)]->setEnabled(false);
+    }
+}
+
+// The table stays empty when the computation fails: it is cleared first and the rows
+// are written only once every total is known.
+void Form17::material()
+{
+    ListView1->clear();
+    QuantityTexts quantities;
+    for (std::size_t i = 0; i < quantities.size(); ++i)
+        quantities[i] = m_texts[i]->text().toStdString();
+    for (const MaterialRow &row : materialTableRows(quantities)) {
+        QStringList cells;
+        for (const std::string &cell : row)
+            cells << QString::fromStdString(cell);
+        ui::appendRow(ListView1, cells);
+    }
+}
+
+// The message box took the focus; the user goes on typing where they were.
+void Form17::reportingFailures(const std::function<void()> &body)
+{
+    bool finished = false;
+    const QPointer<QWidget> focused = focusWidget();
+    ui::reportingFailures(this, [&] {
+        body();
+        finished = true;
+    }, [](int input) { return QString::fromLatin1(Items[input].name); });
+    if (!finished) {
+        ++m_failures;
+        if (focused && isVisible()) {
+            activateWindow();
+            focused->setFocus();
+        }
+    }
+}

@@ -1,0 +1,50 @@
+// The material extractor: twelve items of work, each a tick that locks it at "0" and a
+// quantity box, and the material table that every change of a quantity rebuilds.
+#pragma once
+
+#include "app/workwindow.h"
+
+#include <array>
+#include <functional>
+
+class QCheckBox;
+class QLineEdit;
+class QPushButton;
+class QTreeWidget;
+
+class Form17 : public WorkWindow
+{
+    Q_OBJECT
+
+public:
+    Form17();
+
+    void Form_Load();
+
+protected:
+    bool keyPreview(QWidget *target, QKeyEvent *event) override;
+
+private:
+    static constexpr int ItemCount = 12;
+
+    bool Form_KeyDown(int keyCode, Qt::KeyboardModifiers shift);
+    // Index 0 is item 1, as in the quantities the computation takes.
+    void item_Click(int index);
+    void item_Change(int index);
+    void Check1_KeyPress();
+    void Command1_Click();
+    void Command2_Click();
+    void Command3_Click();
+    void desiable_Click();
+    void material();
+    void reportingFailures(const std::function<void()> &body);
+
+    std::array<QCheckBox *, ItemCount> m_checks{};
+    std::array<QLineEdit *, ItemCount> m_texts{};
+    QPushButton *desiable;
+    QPushButton *Command3;
+    QPushButton *Command1;
+    QPushButton *Command2;
+    QTreeWidget *ListView1;
+    int m_failures = 0; // reported so far; a handler learns whether a nested run failed
+};
