@@ -4,8 +4,10 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QStyleOption>
+#include <QTimer>
 #include <QTreeWidget>
 
 namespace {
@@ -69,4 +71,18 @@ QStringList captionsNotWhole(QWidget *window)
         }
     }
     return cut;
+}
+
+QString answerMessageBox(const std::function<void()> &action)
+{
+    QString seen = QStringLiteral("no modal message box");
+    QTimer::singleShot(0, [&seen] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        seen = QStringLiteral("%1|%2|%3|%4").arg(box->windowTitle(), box->text()).arg(int(box->icon())).arg(box->buttons().size());
+        box->button(QMessageBox::Ok)->click();
+    });
+    action();
+    return seen;
 }

@@ -9,6 +9,8 @@
 #include <QTest>
 #include <QWidget>
 
+#include <functional>
+
 class MessageLog
 {
 public:
@@ -72,6 +74,10 @@ T *child(QWidget *window, const char *name)
         qFatal("no control named %s", name);
     return found;
 }
+
+// Runs `action`, which must show one real message box, and answers it with OK; returns
+// what the box showed as "title|text|icon|number of buttons".
+QString answerMessageBox(const std::function<void()> &action);
 
 // Every caption, label, frame title and column header of a window that is not shown
 // whole at the window's fonts: too narrow or too low for its text, or reaching past
