@@ -1,0 +1,42 @@
+// Nine cost texts in, ten rows out: every cell has the rate pattern, each total is its
+// material plus labour cost, and a failure names the first box, in the order the
+// analysis reads them, that does not convert.
+#include "fuzz.h"
+
+#include "common/digitpattern.h"
+#include "common/numbertext.h"
+#include "datasheet/unitrates.h"
+
+using namespace ratebook;
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    const CostTexts costs = boxTexts<CostInputCount>(data, size);
+    auto converts = [](const std::string &text) {
+        try { toNumber(text); return true; } catch (const ComputeError &) { return false; }
+    };
+    try {
+        const auto rates = analyseUnitRates(costs);
+        const auto rows = rateTableRows(costs);
+        for (std::size_t i = 0; i < RateItemCount; ++i) {
+            const UnitRate &r = rates[i];
+            FUZZ_CHECK(r.labour.has_value() == (i != 5) && r.total.has_value() == (i != 5), "row %zu\n", i + 1);
+            FUZZ_CHECK(!r.total || *r.total == r.material + *r.labour, "row %zu total\n", i + 1);
+            FUZZ_CHECK(rows[i].material == formatNumber(r.material, "######.#0"), "row %zu material cell\n", i + 1);
+            FUZZ_CHECK(matches(rows[i].material, RatePattern), "row %zu: %s\n", i + 1, rows[i].material.c_str());
+            FUZZ_CHECK(i == 5 ? rows[i].labour.empty() && rows[i].total.empty()
+                              : matches(rows[i].labour, RatePattern) && matches(rows[i].total, RatePattern),
+                       "row %zu cells\n", i + 1);
+        }
+    } catch (const NotANumber &e) {
+        static constexpr CostInput readOrder[] = {Cement, Metal40, Sand, Mason1, Mason2, ManMazdoor, WomanMazdoor, Bricks, Chips20};
+        FUZZ_CHECK(!converts(costs[std::size_t(e.input())]), "named box %d converts\n", e.input());
+        for (CostInput input : readOrder) {
+            if (input == e.input())
+                break;
+            FUZZ_CHECK(converts(costs[input]), "box %d is bad but %d was named\n", int(input), e.input());
+        }
+    } catch (const TooLarge &) {
+    }
+    return 0;
+}
