@@ -21,7 +21,10 @@ Form1::Form1(QWidget *parent) : QWidget(parent)
     auto *Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(ui::twipsRect(570, 270, 4200, 3810));
-    Image1->setPixmap(QPixmap(QStringLiteral(":/ratebook/picture.jpg")));
+    // A scaled screen gets the picture drawn at twice the pixels ("@2x" gives it that
+    // pixel ratio), so it stays as sharp as at scale 1.
+    const bool scaled = devicePixelRatioF() > 1;
+    Image1->setPixmap(QPixmap(scaled ? QStringLiteral(":/ratebook/picture@2x.jpg") : QStringLiteral(":/ratebook/picture.jpg")));
     Image1->setScaledContents(true);
 
     const QFont buttonFont = ui::sansFont(12, true);

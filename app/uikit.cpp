@@ -1,11 +1,14 @@
 #include "app/uikit.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPushButton>
 #include <QScreen>
 #include <QTreeWidget>
@@ -22,6 +25,39 @@ void showMessageBox(QWidget *parent, const Message &message)
     // caller is about to put the focus into one of the window's boxes.
     if (parent)
         parent->window()->activateWindow();
+}
+
+// The header and the chosen rows (all of them when none is chosen), as tab-separated
+// lines for a spreadsheet and as an HTML table for a word processor.
+QMimeData *rowsAsMimeData(const QTreeWidget *list)
+{
+    QList<const QTreeWidgetItem *> rows;
+    for (int i = 0; i < list->topLevelItemCount(); ++i) {
+        if (list->topLevelItem(i)->isSelected())
+            rows << list->topLevelItem(i);
+    }
+    if (rows.isEmpty()) {
+        for (int i = 0; i < list->topLevelItemCount(); ++i)
+            rows << list->topLevelItem(i);
+    }
+    rows.prepend(list->headerItem());
+    QString text;
+    QString html = QStringLiteral("<table>");
+    for (const QTreeWidgetItem *row : rows) {
+        const QString cell = row == list->headerItem() ? QStringLiteral("th") : QStringLiteral("td");
+        QStringList cells;
+        html += QStringLiteral("<tr>");
+        for (int column = 0; column < list->columnCount(); ++column) {
+            cells << row->text(column);
+            html += QStringLiteral("<%1>%2</%1>").arg(cell, row->text(column).toHtmlEscaped());
+        }
+        text += cells.join(QLatin1Char('\t')) + QLatin1Char('\n');
+        html += QStringLiteral("</tr>");
+    }
+    auto *data = new QMimeData;
+    data->setText(text);
+    data->setHtml(html + QStringLiteral("</table>"));
+    return data;
 }
 
 MessageHandler &messageHandler()
@@ -58,8 +94,12 @@ void setUpApplication()
 {
     QApplication::setApplicationName(QStringLiteral("ratebook"));
     QApplication::setApplicationVersion(QStringLiteral("1.00"));
+    // The desktop entry that installing adds carries this name; a desktop finds the
+    // entry's icon and name through it.
+    QGuiApplication::setDesktopFileName(QStringLiteral("ratebook"));
+    // 64 and 96 are the doubles of 32 and 48, so a scaled screen needs no blurred icon.
     QIcon icon;
-    for (int size : {16, 24, 32, 48})
+    for (int size : {16, 24, 32, 48, 64, 96})
         icon.addFile(QStringLiteral(":/ratebook/ratebook-%1.png").arg(size), QSize(size, size));
     QApplication::setWindowIcon(icon);
     // The process ends when its last window unloads; the work windows are tool windows,
@@ -161,6 +201,15 @@ QTreeWidget *makeReportList(QWidget *parent, const char *name, const QFont &font
     list->header()->setStretchLastSection(false);
     list->header()->setSectionsMovable(false);
     list->setColumnCount(0);
+    // Several rows can be chosen for copying out. The shortcut belongs to the list alone:
+    // elsewhere Ctrl+C stays what it was, in a cost box a key that the filter drops.
+    list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    auto *copy = new QAction(QObject::tr("Copy"), list);
+    copy->setShortcut(QKeySequence::Copy);
+    copy->setShortcutContext(Qt::WidgetShortcut);
+    QObject::connect(copy, &QAction::triggered, list, [list] { QGuiApplication::clipboard()->setMimeData(rowsAsMimeData(list)); });
+    list->addAction(copy);
+    list->setContextMenuPolicy(Qt::ActionsContextMenu);
     return list;
 }
 

@@ -66,6 +66,8 @@ QPushButton *makeButton(QWidget *parent, const char *name, const QString &captio
 QGroupBox *makeFrame(QWidget *parent, const char *name, const QString &caption, const QRect &geometry);
 
 // A report-style list: a row's own text in column 0, its sub-items in the columns after.
+// Ctrl+C and its context menu's "Copy" put the header and the selected rows (or all)
+// on the clipboard.
 QTreeWidget *makeReportList(QWidget *parent, const char *name, const QFont &font);
 void addColumn(QTreeWidget *list, const QString &header, double widthTwips, Qt::Alignment alignment);
 void appendRow(QTreeWidget *list, const QStringList &cells);

@@ -82,6 +82,9 @@ datasheet1::datasheet1() : WorkWindow("datasheet1", QStringLiteral("Rate Book"),
         ui::setColour(input, QPalette::Base, ui::rgb(224, 224, 224));
         ui::setColour(input, QPalette::Text, Qt::black);
         input->setGeometry(ui::twipsRect(row.input));
+        // A screen reader names the box by its label and reads the prompt as its help.
+        input->setAccessibleName(QString::fromLatin1(row.caption).trimmed());
+        input->setAccessibleDescription(QString::fromLatin1(row.prompt).trimmed());
         // Typed characters must all pass the key filter, composed ones included.
         input->setAttribute(Qt::WA_InputMethodEnabled, false);
         connect(input, &QLineEdit::textChanged, this, [this, i] { costInput_Change(i); });

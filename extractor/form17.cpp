@@ -107,6 +107,13 @@ Form17::Form17() : WorkWindow("Form17", QStringLiteral("Material Extractor"), QS
         text->setFont(ui::sansFont(8.25));
         text->setGeometry(ui::twipsRect(row.text));
         connect(text, &QLineEdit::textChanged, this, [this, i] { item_Change(i); });
+
+        // A screen reader would read out every blank of the caption: both controls are
+        // named by the item alone, and the caption with its unit is their description.
+        for (QWidget *control : std::initializer_list<QWidget *>{check, text}) {
+            control->setAccessibleName(QString::fromLatin1(row.name).simplified());
+            control->setAccessibleDescription(caption(row).simplified());
+        }
     }
     fitCaptions(m_checks);
 

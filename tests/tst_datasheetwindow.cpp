@@ -133,8 +133,11 @@ private slots:
         QTest::keyClick(sand, Qt::Key_V, Qt::ControlModifier);
         QTest::keyClick(sand, Qt::Key_Insert, Qt::ShiftModifier);
         QTest::keyClick(sand, Qt::Key_A, Qt::ControlModifier);
+        sand->selectAll(); // Ctrl+C and Ctrl+X would have something to take
+        QTest::keyClick(sand, Qt::Key_C, Qt::ControlModifier);
         QTest::keyClick(sand, Qt::Key_X, Qt::ControlModifier);
         QCOMPARE(sand->text(), QString("45"));
+        QCOMPARE(QApplication::clipboard()->text(), QString("999"));
         QTest::keyClick(sand, Qt::Key_Backspace);
         QTest::keyClick(sand, Qt::Key_Home);
         QTest::keyClick(sand, Qt::Key_Delete);

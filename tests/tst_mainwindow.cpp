@@ -52,7 +52,7 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), child<QPushButton>(main, "Command1"));
         QCOMPARE(child<QLabel>(main, "Image1")->pixmap().size(), QSize(226, 216));
         QCOMPARE(QApplication::applicationName() + ' ' + QApplication::applicationVersion(), QString("ratebook 1.00"));
-        QCOMPARE(QApplication::windowIcon().availableSizes(), (QList<QSize>{{16, 16}, {24, 24}, {32, 32}, {48, 48}}));
+        QCOMPARE(QApplication::windowIcon().availableSizes(), (QList<QSize>{{16, 16}, {24, 24}, {32, 32}, {48, 48}, {64, 64}, {96, 96}}));
         QCOMPARE(captionsNotWhole(main), QStringList());
     }
 

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building and testing ratebook need, when missing.
-# Runs apt-get only if something is missing, through sudo when not root.
+# Installs the Debian packages that building and testing ratebook need, when missing,
+# and any named as arguments. Runs apt-get only if something is missing, through sudo
+# when not root.
 set -euo pipefail
 
 packages=(
@@ -8,6 +9,10 @@ packages=(
     qt6-base-dev            # Qt 6 Widgets and QtTest
     fonts-liberation        # Arial metrics, so captions measure as laid out
     locales                 # a comma-decimal locale for the locale test
+    desktop-file-utils      # validates the desktop entry
+    appstream               # validates the AppStream metainfo
+    dpkg-dev file           # dpkg-shlibdeps, which works out the .deb's dependencies
+    "$@"
 )
 
 missing=()

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # make-art.sh: draws ratebook's artwork from nothing and writes it next to this script.
 #   picture.jpg          226x216 building-site scene shown above the two buttons of the main window
-#   ratebook-NN.png      application icon (brick wall and trowel) at 16, 24, 32 and 48 px, RGBA
+#   picture@2x.jpg       the same scene at twice the pixels, for screens scaled to 1.5 or 2
+#   ratebook-NN.png      application icon (brick wall and trowel) at 16, 24, 32 and 48 px, RGBA,
+#                        and at 64 and 96 px, the doubles of 32 and 48 for scaled screens
 #   ratebook.svg         the same icon as a scalable drawing (48 x 48 units)
 #   ratebook.ico         Windows icon: 48, 32, 24 and 16 px, each in 8-bit and in 32-bit colour
 # The icon is drawn again for every size so bricks and joints fall on whole pixels and stay crisp.
@@ -19,6 +21,8 @@ shapes() {
     16) O=1 M=1 BH=2 Y1=16 ;;
     24) O=1 M=1 BH=4 Y1=24 ;;
     32) O=1 M=1 BH=6 Y1=31 ;;
+    64) O=3 M=3 BH=9 Y1=62 X0=1 X1=63 ;;
+    96) O=4 M=4 BH=14 Y1=92 X0=2 X1=94 ;;
     *)  O=2 M=2 BH=7 Y1=46 X0=1 X1=47 ;;
   esac
   local Y0=$((Y1 - 2*O - 2*M - 3*BH)) xi=$((X0 + O)) xe=$((X1 - O))
@@ -68,7 +72,7 @@ render() {
 }
 
 render svg 48 > ratebook.svg
-for s in 16 24 32 48; do
+for s in 16 24 32 48 64 96; do
   "$IM" -size ${s}x$s xc:none -draw "$(render mvg $s)" -strip -define png:exclude-chunks=date,time png32:ratebook-$s.png
 done
 
@@ -186,3 +190,6 @@ MVG
 }
 "$IM" -size 226x216 gradient:'#a8d4ec'-'#fdf1da' -draw "$(picture)" \
   -strip -quality 90 -sampling-factor 1x1 picture.jpg
+# Each pixel becomes two by two: pixel centres at whole units move to 2u + 0.5.
+"$IM" -size 452x432 gradient:'#a8d4ec'-'#fdf1da' -draw "affine 2,0,0,2,0.5,0.5 $(picture)" \
+  -strip -quality 90 -sampling-factor 1x1 picture@2x.jpg

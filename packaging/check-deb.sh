@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# check-deb.sh CPACK CONFIG FOLDER: builds the .deb with cpack and the CPack configuration
+# into FOLDER, apart from the one `make package` makes, and unpacks it. It must install
+# exactly the program, its desktop entry, metainfo and icons (each PNG of the size its
+# folder says), and depend on the Qt 6 libraries dpkg-shlibdeps found the program uses.
+set -euo pipefail
+rm -rf "$3"
+"$1" -G DEB --config "$2" -B "$3"
+debs=("$3"/ratebook_*.deb)
+[ ${#debs[@]} -eq 1 ] && [ -f "${debs[0]}" ] || { echo "expected one ratebook .deb in $3"; exit 1; }
+deb=${debs[0]}
+root=$(mktemp -d)
+trap 'rm -rf "$root"' EXIT
+dpkg-deb -x "$deb" "$root"
+failed=0
+fail() { echo "$*"; failed=1; }
+
+expected=(
+    usr/bin/ratebook
+    usr/share/applications/ratebook.desktop
+    usr/share/metainfo/io.github.ratebook.ratebook.metainfo.xml
+    usr/share/icons/hicolor/scalable/apps/ratebook.svg
+)
+for size in 16 24 32 48 64 96; do
+    expected+=("usr/share/icons/hicolor/${size}x$size/apps/ratebook.png")
+    file -b "$root/${expected[-1]}" 2>/dev/null | grep -q "PNG image data, $size x $size," ||
+        fail "not a ${size}px PNG: /${expected[-1]}"
+done
+found=$(cd "$root" && find . -type f -printf '%P\n' | sort)
+[ "$found" = "$(printf '%s\n' "${expected[@]}" | sort)" ] || fail "files: $(echo $found)"
+[ -x "$root/usr/bin/ratebook" ] || fail "/usr/bin/ratebook is not executable"
+
+[ "$(dpkg-deb -f "$deb" Package)" = ratebook ] || fail "package name: $(dpkg-deb -f "$deb" Package)"
+depends=$(dpkg-deb -f "$deb" Depends)
+names=$(tr ',|' '\n\n' <<<"$depends" | sed 's/(.*//; s/ //g')
+for package in libqt6core6 libqt6gui6 libqt6widgets6 qt6-qpa-plugins libc6 libstdc++6; do
+    grep -qxF "$package" <<<"$names" || fail "Depends lacks $package: $depends"
+done
+[ $failed -eq 0 ] && echo "$(basename "$deb"): $(echo $found | wc -w) files; Depends: $depends"
+exit $failed
