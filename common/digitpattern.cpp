@@ -3,9 +3,9 @@
 #include "common/numbertext.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
+#include <limits>
 
 namespace ratebook {
 
@@ -41,13 +41,42 @@ struct Decimal
 
 Decimal roundedDecimal(double magnitude, std::size_t decimals)
 {
-    // %.14e is correctly rounded by the C library: 15 significant digits.
-    char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%.14e", magnitude);
+    // 15 significant digits of the exact value, correctly rounded as printf's %.14e. The
+    // shortest digits that read back as the same double, to_chars's fast path, round to
+    // the same 15 unless they end exactly on a 16th-digit 5, when the value may lie on
+    // either side; there, and below the normal range, the slower exact rounding serves.
+    char buffer[40];
+    char *end = std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific).ptr;
+    char *e = std::find(buffer, end, 'e');
+    const bool tie = e - buffer == 17 && e[-1] == '5';
+    if (tie || (magnitude != 0 && magnitude < std::numeric_limits<double>::min())) {
+        end = std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific, 14).ptr;
+        e = buffer + 16;
+    }
+    int exponent = 0;
+    std::from_chars(e + 2, end, exponent); // after the 'e' and its sign
     Decimal d;
+    d.pointAt = (e[1] == '-' ? -exponent : exponent) + 1;
     d.digits.push_back(buffer[0]);
-    d.digits.append(buffer + 2, 14);
-    d.pointAt = std::strtol(buffer + 17, nullptr, 10) + 1;
+    if (e - buffer > 2)
+        d.digits.append(buffer + 2, e);
+    if (d.digits.size() > 15) {
+        const bool up = d.digits[15] >= '5';
+        d.digits.resize(15);
+        if (up) {
+            std::size_t i = 15;
+            while (i > 0 && d.digits[i - 1] == '9')
+                d.digits[--i] = '0';
+            if (i > 0) {
+                ++d.digits[i - 1];
+            } else {
+                d.digits.insert(d.digits.begin(), '1');
+                d.digits.pop_back();
+                ++d.pointAt;
+            }
+        }
+    }
+    d.digits.resize(15, '0');
 
     const long keep = d.pointAt + long(decimals);
     if (keep < 0)
@@ -86,24 +115,27 @@ std::string formatNumber(double value, std::string_view pattern)
         return index >= 0 && index < long(d.digits.size()) ? d.digits[std::size_t(index)] : '0';
     };
 
-    std::string integer;
-    for (long k = std::max(d.pointAt, 0L) - 1; k >= 0; --k)
-        integer.push_back(digitAt(k));
-    integer.erase(0, std::min(integer.find_first_not_of('0'), integer.size()));
-    if (integer.size() < p.minIntegerDigits)
-        integer.insert(0, p.minIntegerDigits - integer.size(), '0');
-
-    std::string fraction;
-    for (long k = 1; k <= long(p.decimals); ++k)
-        fraction.push_back(digitAt(-k));
-    while (fraction.size() > p.requiredDecimals && fraction.back() == '0')
-        fraction.pop_back();
+    // The integer part from its first significant digit, padded to the pattern's zeros;
+    // the decimals up to the last significant one or the pattern's last zero.
+    long top = std::max(d.pointAt, 0L) - 1;
+    while (top >= 0 && digitAt(top) == '0')
+        --top;
+    top = std::max(top, long(p.minIntegerDigits) - 1);
+    long decimals = long(p.decimals);
+    while (decimals > long(p.requiredDecimals) && digitAt(-decimals) == '0')
+        --decimals;
 
     const bool zero = d.digits.find_first_not_of('0') == std::string::npos;
-    std::string text = value < 0 && !zero ? "-" : "";
-    text += integer;
-    if (!fraction.empty() || p.decimals > 0)
-        text += '.' + fraction;
+    std::string text;
+    text.reserve(std::size_t(top + decimals + 3));
+    if (value < 0 && !zero)
+        text += '-';
+    for (long k = top; k >= 0; --k)
+        text += digitAt(k);
+    if (p.decimals > 0)
+        text += '.';
+    for (long k = 1; k <= decimals; ++k)
+        text += digitAt(-k);
     return text;
 }
 
