@@ -1,18 +1,41 @@
 # The two commands of a fresh Debian 12 machine: `make run` and `make test`.
 # Both install what is missing, configure and build (Release unless BUILD_TYPE says
-# otherwise); CI passes WERROR=ON.
+# otherwise); CI passes WERROR=ON. `make test` runs every test, then the same tests
+# under a comma-decimal locale and built with the sanitizers, then fuzzes the arithmetic.
 BUILD      ?= build
 BUILD_TYPE ?= Release
 WERROR     ?= OFF
 JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
+FUZZ_SECONDS ?= 20
+CTEST      = QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
 
-.PHONY: run test build deps package screenshots
+.PHONY: run test test-tests test-locale test-sanitized test-fuzz fuzz build deps package screenshots
 
 run: build
 	@$(BUILD)/ratebook
 
-test: build
-	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
+test: test-tests test-locale test-sanitized test-fuzz
+
+test-tests: build
+	cd $(BUILD) && $(CTEST)
+
+test-locale: build
+	cd $(BUILD) && LC_ALL=de_DE.UTF-8 $(CTEST)
+
+# Any finding of AddressSanitizer, LeakSanitizer or UndefinedBehaviorSanitizer fails its test.
+test-sanitized: deps
+	cmake -S . -B $(BUILD)-sanitized -DCMAKE_BUILD_TYPE=RelWithDebInfo -DRATEBOOK_SANITIZE=ON -DRATEBOOK_WERROR=$(WERROR)
+	cmake --build $(BUILD)-sanitized -j$(JOBS)
+	cd $(BUILD)-sanitized && $(CTEST)
+
+# Replays the seed corpus, then fuzzes each target for FUZZ_SECONDS; `make fuzz` goes longer.
+test-fuzz: deps
+	cmake -S fuzz -B $(BUILD)-fuzz -DCMAKE_CXX_COMPILER=clang++ -DRATEBOOK_FUZZ_SECONDS=$(FUZZ_SECONDS)
+	cmake --build $(BUILD)-fuzz -j$(JOBS)
+	cd $(BUILD)-fuzz && ctest --output-on-failure -j$(JOBS)
+
+fuzz:
+	$(MAKE) test-fuzz FUZZ_SECONDS=600
 
 # A .deb of what `cmake --install` puts in place, in $(BUILD).
 package: build

@@ -12,6 +12,7 @@ packages=(
     desktop-file-utils      # validates the desktop entry
     appstream               # validates the AppStream metainfo
     dpkg-dev file           # dpkg-shlibdeps, which works out the .deb's dependencies
+    clang libclang-rt-14-dev # libFuzzer and the sanitizers' runtime for the fuzz targets
     "$@"
 )
 
