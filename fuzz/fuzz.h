@@ -2,6 +2,8 @@
 // abort the run with a readable reason when a property fails.
 #pragma once
 
+#include "common/numbertext.h"
+
 #include <array>
 #include <cstdio>
 #include <cstdlib>
@@ -42,6 +44,18 @@ inline bool matches(const std::string &text, const std::string &pattern)
     if (it == compiled.end())
         it = compiled.emplace(pattern, std::regex(pattern)).first;
     return std::regex_match(text, it->second);
+}
+
+// A failure must name a box that does not convert, and every box read before it must.
+template <std::size_t N>
+void checkNamedBox(const std::array<std::string, N> &texts, int named, std::initializer_list<int> readOrder)
+{
+    auto converts = [](const std::string &text) {
+        try { ratebook::toNumber(text); return true; } catch (const ratebook::ComputeError &) { return false; }
+    };
+    FUZZ_CHECK(!converts(texts[std::size_t(named)]), "box %d was named but converts\n", named);
+    for (auto box = readOrder.begin(); *box != named; ++box)
+        FUZZ_CHECK(converts(texts[std::size_t(*box)]), "box %d is bad but %d was named\n", *box, named);
 }
 
 // The digit patterns as regular expressions: "######.#0", "00.00" and "0.00".
