@@ -56,8 +56,9 @@ deps:
 # Benchmarks and their goals, one table; a Release build of its own, apart from `make test`.
 BENCH_BUILD ?= build-bench
 .PHONY: bench
+# Beyond the build: an X server for the start-up runs and the headers of their watcher.
 bench: deps
-	@bench/install-deps.sh
+	@tools/install-deps.sh xvfb xauth libxcb1-dev
 	cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=Release -DRATEBOOK_BENCH=ON -DRATEBOOK_WERROR=$(WERROR)
 	cmake --build $(BENCH_BUILD) -j$(JOBS) --target benchmarks
 	@bench/run.sh $(BENCH_BUILD)
