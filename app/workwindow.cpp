@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QGroupBox>
 
 WorkWindow::WorkWindow(const char *name, const QString &title, const QSize &clientTwips)
     : QWidget(nullptr, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
@@ -18,10 +19,13 @@ WorkWindow::WorkWindow(const char *name, const QString &title, const QSize &clie
 
 bool WorkWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() != QEvent::KeyPress || !watched->isWidgetType())
+    if (!watched->isWidgetType() || static_cast<QWidget *>(watched)->window() != this)
         return false;
     auto *target = static_cast<QWidget *>(watched);
-    return target->window() == this && keyPreview(target, static_cast<QKeyEvent *>(event));
+    // A frame's hint is the frame's own: Qt would show it over every control inside.
+    if (event->type() == QEvent::ToolTip)
+        return target->toolTip().isEmpty() && qobject_cast<QGroupBox *>(target->parentWidget());
+    return event->type() == QEvent::KeyPress && keyPreview(target, static_cast<QKeyEvent *>(event));
 }
 
 void WorkWindow::closeEvent(QCloseEvent *event)

@@ -28,6 +28,20 @@ private slots:
                                        "Men & Material Cost=203"}));
     }
 
+    // A hint shows over its own control only: a frame's not over the boxes inside it.
+    void hints()
+    {
+        auto hintOver = [](QWidget *control) {
+            QHelpEvent help(QEvent::ToolTip, QPoint(2, 2), control->mapToGlobal(QPoint(2, 2)));
+            QApplication::sendEvent(control, &help);
+            return QToolTip::isVisible() ? QToolTip::text() : QString();
+        };
+        // Asked first, while no hint is up, since a hint fades out only later.
+        QCOMPARE(hintOver(child<QWidget>(w, "MASON1")) + hintOver(child<QWidget>(w, "Label1")), QString());
+        QCOMPARE(hintOver(child<QWidget>(w, "Frame2")), QString("Enter The Cost Of Labour At Site."));
+        QVERIFY(hintOver(child<QTreeWidget>(w, "ListView1")->viewport()).startsWith("Click The UNIT COST"));
+    }
+
     void unitCost_data()
     {
         QTest::addColumn<QStringList>("costs");
