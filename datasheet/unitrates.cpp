@@ -41,9 +41,12 @@ std::array<UnitRate, RateItemCount> analyseUnitRates(const CostTexts &costs)
     const Checked metal40 = cost(Metal40), sand = cost(Sand);
     const Checked pcc148 = metal40 * 0.92 + sand * 0.46 + cementVolumeCost * 0.115;
     const Checked pcc1510 = metal40 * 0.92 + sand * 0.46 + cementVolumeCost * 0.092;
-    const Checked mason1 = cost(Mason1), mason2 = cost(Mason2);
-    const Checked man = cost(ManMazdoor), woman = cost(WomanMazdoor);
-    const Checked pccLabour = mason1 * 0.06 + mason2 * 0.14 + man * 1.8 + woman * 1.4;
+    // The labour sum reads the woman mazdoor's cost last, so a man mazdoor's cost that
+    // overflows is met before a woman mazdoor's that is no number.
+    const Checked mason1 = cost(Mason1), mason2 = cost(Mason2), man = cost(ManMazdoor);
+    const Checked pccLabourToMan = mason1 * 0.06 + mason2 * 0.14 + man * 1.8;
+    const Checked woman = cost(WomanMazdoor);
+    const Checked pccLabour = pccLabourToMan + woman * 1.4;
     rates[0] = rate(pcc148, pccLabour);
     rates[1] = rate(pcc1510, pccLabour);
 

@@ -71,7 +71,9 @@ QStringList rateRows(const QStringList &texts)
     v[9] = sum({{0, 28.8}});
     read(2, 3);
     const double pcc[] = {sum({{2, .92}, {3, .46}, {9, .115}}), sum({{2, .92}, {3, .46}, {9, .092}})};
-    read(5, 6, 7, 8);
+    read(5, 6, 7);
+    sum({{5, .06}, {6, .14}, {7, 1.8}}); // may overflow before the woman mazdoor's cost is read
+    read(8);
     for (double material : pcc) row(material, sum({{5, .06}, {6, .14}, {7, 1.8}, {8, 1.4}}));
     for (int m = 10; double n : {3., 5., 6., 8.}) v[m++] = sum({{9, 1, n}, {3, 1}}); // mortar 1:n
     read(4);

@@ -74,6 +74,7 @@ void tst_UnitRates::failures_data()
     QTest::newRow("cost beyond a double") << "1 1 1 1 1 1 1 1 2e308" << -1;
     QTest::newRow("total overflows") << "1 1 1 1 1 1 1 1e308 1e308" << -1;
     QTest::newRow("overflow before a later bad box") << "1 .. 1 1 4e305 1 1 1 1" << -1;
+    QTest::newRow("man mazdoor overflows before woman's is read") << "1 1 1 1 1 1 1 1.5e308 1..2" << -1;
 }
 
 void tst_UnitRates::failures()
