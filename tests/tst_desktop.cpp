@@ -1,6 +1,5 @@
-// What makes ratebook at home on a desktop: the tables copy out, every control has a name a
-// screen reader says and a key that reaches it, and at every scale factor (ctest runs the
-// arrangement test at 1, 1.5 and 2) the windows look as laid out.
+// What makes ratebook at home on a desktop: the tables copy out, every control has a name a screen reader says and
+// a key that reaches it, and at every scale factor (ctest runs the arrangement at 1, 1.5 and 2) the windows look right.
 #include "windowtest.h"
 #include "workedexample.h"
 
@@ -11,13 +10,10 @@ static QStringList fromHtml(const QString &html)
 {
     QTextDocument document;
     document.setHtml(html);
-    const auto *table = qobject_cast<QTextTable *>(document.rootFrame()->childFrames().value(0));
-    if (!table)
-        return {};
-    const QString text = document.toPlainText().mid(table->firstPosition(), table->lastPosition() - table->firstPosition());
     QStringList rows;
-    for (int row = 0; row < table->rows(); ++row) // a cell to a line
-        rows << text.split('\n').mid(row * table->columns(), table->columns()).join('|');
+    if (const auto *table = qobject_cast<QTextTable *>(document.rootFrame()->childFrames().value(0)))
+        for (int row = 0, n = table->columns(); row < table->rows(); ++row) // a cell to a line
+            rows << document.toPlainText().mid(table->firstPosition()).split('\n').mid(row * n, n).join('|');
     return rows;
 }
 
@@ -37,63 +33,51 @@ class tst_Desktop : public QObject
 
 private slots:
     void initTestCase() { ui::setUpApplication(); }
-    void cleanup()
-    {
-        closeEverything();
-        QCOMPARE(messages.take().size(), 0);
-    }
+    void cleanup() { closeEverything(); QCOMPARE(messages.take().size(), 0); }
 
+    // Copied by Ctrl+C or the context menu's first entry, the header and the rows chosen (clicked, then Ctrl+clicked)
+    // land in a spreadsheet's cells and a word processor's table as the window shows them, in its order.
     void copiesRows_data()
     {
         QTest::addColumn<QString>("window");
-        QTest::addColumn<QList<int>>("selected"); // clicked, then Ctrl+clicked
-        QTest::addColumn<QList<int>>("copied"); // after the header
+        QTest::addColumn<QList<int>>("selected");
+        QTest::addColumn<QList<int>>("copied");
         QTest::newRow("rate table, rows 6 and 2") << "datasheet1" << QList<int>{5, 1} << QList<int>{1, 5};
         QTest::newRow("material table, all rows") << "Form17" << QList<int>() << QList<int>{0, 1, 2};
     }
-    // A paste into a spreadsheet lands in cells, into a word processor as a table, and both
-    // hold the header and the chosen rows as the window shows them, in its order; whether
-    // copied by Ctrl+C or by the first entry of the context menu.
     void copiesRows()
     {
         QFETCH(QString, window);
         QFETCH(QList<int>, selected);
         QFETCH(QList<int>, copied);
+        const bool sheet = window == "datasheet1";
         QVERIFY(w = openWindow(window));
-        for (int i = 0; i < 9 && window == "datasheet1"; ++i)
+        for (int i = 0; i < 9 && sheet; ++i)
             child<QLineEdit>(w, CostBoxes[i])->setText(ExampleCosts[i]);
-        QTest::mouseClick(child<QPushButton>(w, window == "datasheet1" ? "unitcost" : "Command1"), Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(w, sheet ? "unitcost" : "Command1"), Qt::LeftButton);
         auto *table = child<QTreeWidget>(w, "ListView1");
         table->setFocus();
-        for (int row : selected) {
-            const QPoint at = table->visualItemRect(table->topLevelItem(row)).center();
-            const auto modifier = row == selected.front() ? Qt::NoModifier : Qt::ControlModifier;
-            QTest::mouseClick(table->viewport(), Qt::LeftButton, modifier, at);
-        }
-        QStringList expected{window == "Form17" ? "40 MM METAL|20 MM CHIPS|BRICKS|CEMENT|SAND"
-                                                : "Description Of Item|Material Cost|Labour Cost|Men & Material Cost"};
+        for (int row : selected)
+            QTest::mouseClick(table->viewport(), Qt::LeftButton, selected.indexOf(row) ? Qt::ControlModifier : Qt::NoModifier,
+                              table->visualItemRect(table->topLevelItem(row)).center());
+        QStringList expected{sheet ? "Description Of Item|Material Cost|Labour Cost|Men & Material Cost"
+                                   : "40 MM METAL|20 MM CHIPS|BRICKS|CEMENT|SAND"};
         for (int row : copied)
             expected << tableRows(w).at(row);
+        QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(10, 10), table->mapToGlobal(QPoint(10, 10)));
         for (const bool byMenu : {false, true}) {
             QApplication::clipboard()->clear();
-            if (byMenu) {
-                QString menu = "no menu";
+            QString menu;
+            if (byMenu) // the menu's first entry, chosen by the keyboard; with no menu the keys go to the table
                 QTimer::singleShot(0, this, [&menu] {
-                    if (auto *popup = qobject_cast<QMenu *>(QApplication::activePopupWidget())) {
-                        menu = popup->actions().value(0)->text();
-                        QTest::keyClick(popup, Qt::Key_Down);
-                        QTest::keyClick(popup, Qt::Key_Return);
-                    }
+                    QWidget *popup = QApplication::activePopupWidget();
+                    menu = popup ? popup->actions().value(0)->text() : "no menu";
+                    QTest::keySequence(popup, QKeySequence("Down, Return"));
                 });
-                QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(10, 10), table->mapToGlobal(QPoint(10, 10)));
-                QApplication::sendEvent(table, &menuKey);
-                QCOMPARE(menu, QString("Copy"));
-            } else {
-                QTest::keyClick(table, Qt::Key_C, Qt::ControlModifier);
-            }
-            const QMimeData *data = QApplication::clipboard()->mimeData();
-            QCOMPARE(data->text(), expected.join('\n').replace('|', '\t') + '\n');
-            QCOMPARE(fromHtml(data->html()), expected);
+            byMenu ? void(QApplication::sendEvent(table, &menuKey)) : QTest::keyClick(table, Qt::Key_C, Qt::ControlModifier);
+            QCOMPARE(menu, byMenu ? "Copy" : "");
+            QCOMPARE(QApplication::clipboard()->mimeData()->text(), expected.join('\n').replace('|', '\t') + '\n');
+            QCOMPARE(fromHtml(QApplication::clipboard()->mimeData()->html()), expected);
         }
     }
 
@@ -108,19 +92,15 @@ private slots:
             "BRICKS=Country Bricks Per 1 Nos", "MASON1=Mason Ist Class", "MASON2=Mason IInd Class",
             "MANMAZDOOR=Man Mazdoor", "WOMANMAZDOOR=Woman Mazdoor"}
             << QStringList(std::begin(CostBoxes), std::end(CostBoxes)) + QStringList{"unitcost", "close", "ListView1"};
-        QStringList names, texts, checks;
-        for (int item = 12; item >= 1; --item) { // named without the caption's blanks and unit
-            texts << "Text" + QString::number(item);
-            checks << "Check" + QString::number(item);
-            const QString name = '=' + WorkItems[item - 1].simplified();
-            names << texts.last() + name << checks.last() + name;
-        }
+        QStringList names, texts, checks; // box and tick named by the caption, its doubled blanks made single
+        for (int item = 12; item >= 1; --item)
+            names << (texts << QStringLiteral("Text%1").arg(item)).last() + '=' + WorkItems[item - 1].simplified()
+                  << (checks << QStringLiteral("Check%1").arg(item)).last() + '=' + WorkItems[item - 1].simplified();
         QTest::newRow("extractor, all items open") << "Form17" << names
             << QStringList{"Command1", "ListView1", "Command2", "Command3", "desiable"} + texts + checks;
     }
-    // A screen reader's walk through the window finds every input and button by the name a user
-    // sees beside it, and every input says what it is for. Tab goes round every control in the
-    // laid-down order, and each button has an access key of its own, its caption's first letter.
+    // A screen reader finds every input and button by the name a user sees beside it, and every input says what it is
+    // for; Tab goes round the controls in order, and each button has its own access key, its caption's first letter.
     void reachesEveryControl()
     {
         QFETCH(QString, window);
@@ -146,24 +126,17 @@ private slots:
             QTest::keyClick(w->focusWidget(), Qt::Key_E, Qt::AltModifier);
             QTRY_COMPARE(QApplication::focusWidget()->objectName(), QString("Text12"));
         }
-        const QString start = QApplication::focusWidget()->objectName();
+        const qsizetype at = tabOrder.indexOf(QApplication::focusWidget()->objectName()) + 1;
         QStringList seen;
         for (int step = 0; step < tabOrder.size(); ++step) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             seen << QApplication::focusWidget()->objectName();
         }
-        const qsizetype at = tabOrder.indexOf(start) + 1;
         QCOMPARE(seen, tabOrder.mid(at) + tabOrder.first(at));
     }
 
-    void keepsArrangementAtScale_data()
-    {
-        QTest::addColumn<QString>("window");
-        for (const char *window : {"Form1", "datasheet1", "Form17"})
-            QTest::newRow(window) << QString(window);
-    }
-    // At the scale factor this run is under, captions stay whole, no control covers
-    // another, and the picture and icon have a pixel for each pixel of the screen.
+    void keepsArrangementAtScale_data() { reachesEveryControl_data(); }
+    // At this run's scale factor captions stay whole, no control covers another, and picture and icon stay sharp.
     void keepsArrangementAtScale()
     {
         QFETCH(QString, window);
@@ -173,20 +146,17 @@ private slots:
         QCOMPARE(captionsNotWhole(w), QStringList());
         QStringList overlapping; // among the controls of the window and of each frame
         const QWidgetList all = w->findChildren<QWidget *>();
-        for (QWidget *a : all) {
-            const bool control = a->parentWidget() == w || qobject_cast<QGroupBox *>(a->parentWidget());
-            for (QWidget *b : all) {
-                if (control && a < b && a->parentWidget() == b->parentWidget() && a->geometry().intersects(b->geometry()))
+        for (QWidget *a : all)
+            for (QWidget *b : all)
+                if (a < b && a->parentWidget() == b->parentWidget() && a->geometry().intersects(b->geometry())
+                    && (a->parentWidget() == w || qobject_cast<QGroupBox *>(a->parentWidget())))
                     overlapping << a->objectName() + '/' + b->objectName();
-            }
-        }
         QCOMPARE(overlapping, QStringList());
-        if (auto *picture = w->findChild<QLabel *>("Image1")) {
-            QCOMPARE(picture->pixmap().deviceIndependentSize(), QSizeF(226, 216));
-            QVERIFY(picture->pixmap().devicePixelRatio() >= scale);
-        }
-        const QList<QSize> icons = QApplication::windowIcon().availableSizes();
-        QVERIFY(std::any_of(icons.begin(), icons.end(), [scale](QSize size) { return size.width() >= 48 * scale; }));
+        if (auto *picture = w->findChild<QLabel *>("Image1"))
+            QVERIFY(picture->pixmap().deviceIndependentSize() == QSizeF(226, 216)
+                    && picture->pixmap().devicePixelRatio() >= scale);
+        const auto sharp = [scale](QSize size) { return size.width() >= 48 * scale; };
+        QVERIFY(std::ranges::any_of(QApplication::windowIcon().availableSizes(), sharp));
     }
 };
 

@@ -4,6 +4,8 @@
 
 using namespace ratebook;
 
+static bool alone(const QString &name) { return visibleWindows().size() == 1 && visibleWindows()[0]->objectName() == name; }
+
 class tst_MainWindow : public QObject
 {
     Q_OBJECT
@@ -12,60 +14,42 @@ class tst_MainWindow : public QObject
 
 private slots:
     void initTestCase() { ui::setUpApplication(); }
-    void cleanup()
-    {
-        windows::setBeforeBuild(nullptr);
-        closeEverything();
-        messages.take();
-    }
+    void cleanup() { windows::setBeforeBuild(nullptr); closeEverything(); QCOMPARE(messages.take().size(), 0); }
 
+    // However the work window opens (button|key, none: a click) and closes (window|control|key, none: the close box),
+    // a new main window comes back alone, titled, with the focus on its first button, and a second visit works alike.
     void roundTrip_data()
     {
-        QTest::addColumn<QString>("button"); // of the main window, given the focus
-        QTest::addColumn<QString>("open"); // the key pressed there; none: a mouse click
-        QTest::addColumn<QString>("control"); // window.control given the focus there
-        QTest::addColumn<QString>("close"); // the key pressed there; none: the close box
-        QTest::newRow("click; Shift+Ctrl+F2") << "Command1" << "" << "datasheet1.ListView1" << "Shift+Ctrl+F2";
-        QTest::newRow("Alt+D; Alt+C in a box") << "Command2" << "Alt+D" << "datasheet1.MM20" << "Alt+C";
-        QTest::newRow("Enter; close box") << "Command1" << "Return" << "datasheet1.cement1" << "";
-        QTest::newRow("Space; Shift+Ctrl+F3") << "Command2" << "Space" << "Form17.Check12" << "Shift+Ctrl+F3";
-        QTest::newRow("Alt+M; Alt+C in the table") << "Command1" << "Alt+M" << "Form17.ListView1" << "Alt+C";
+        QTest::addColumn<QStringList>("steps");
+        for (const char *steps : {"Command1||datasheet1|ListView1|Shift+Ctrl+F2", "Command2|Alt+D|datasheet1|MM20|Alt+C",
+                                  "Command1|Return|datasheet1|cement1|", "Command2|Space|Form17|Check12|Shift+Ctrl+F3",
+                                  "Command1|Alt+M|Form17|ListView1|Alt+C"})
+            QTest::newRow(steps) << QString(steps).split('|');
     }
-    // The main window hands over to the work window; whichever way that closes, a new main window
-    // comes back alone, titled and with the focus on its first button, so a second visit starts afresh.
     void roundTrip()
     {
-        QFETCH(QString, button);
-        QFETCH(QString, open);
-        QFETCH(QString, control);
-        QFETCH(QString, close);
-        const QString window = control.section('.', 0, 0), focusName = control.section('.', 1);
+        QFETCH(QStringList, steps);
+        const QString &button = steps[0], &open = steps[1], &window = steps[2], &control = steps[3], &close = steps[4];
         auto press = [](QWidget *to, const QString &key) { to->setFocus(); QTest::keySequence(to, QKeySequence(key)); };
         for (int visit = 0; visit < 2; ++visit) {
             const QPointer<Form1> main = windows::form1(); // a new main window may reuse the address
-            QCOMPARE(windows::form1(), main.data()); // one instance while loaded
             QVERIFY(QTest::qWaitForWindowActive(main));
-            QCOMPARE(main->windowTitle() + '|' + QApplication::focusWidget()->objectName(),
-                     QString("The Estimate Builder|Command1"));
+            QCOMPARE(main->windowTitle() + '|' + QApplication::focusWidget()->objectName(), "The Estimate Builder|Command1");
             auto *b = child<QPushButton>(main, qPrintable(button));
             open.isEmpty() ? QTest::mouseClick(b, Qt::LeftButton) : press(b, open);
-            QTRY_VERIFY(!main && visibleWindows().size() == 1 && visibleWindows().front()->objectName() == window);
+            QTRY_VERIFY(!main && alone(window));
             const QPointer<QWidget> work = visibleWindows().front();
             QVERIFY(QTest::qWaitForWindowActive(work));
-            close.isEmpty() ? void(work->close()) : press(child<QWidget>(work, qPrintable(focusName)), close);
+            close.isEmpty() ? void(work->close()) : press(child<QWidget>(work, qPrintable(control)), close);
             QTRY_VERIFY(!work);
-            QVERIFY(visibleWindows().size() == 1 && visibleWindows().front()->objectName() == "Form1");
+            QVERIFY(alone("Form1"));
         }
-        QCOMPARE(messages.take().size(), 0);
     }
 
     // A work window that cannot be built must not take the main window with it.
     void failedOpeningKeepsMainWindow()
     {
-        windows::setBeforeBuild([](const char *name) {
-            if (qstrcmp(name, "datasheet1") == 0)
-                throw std::runtime_error("out of memory");
-        });
+        windows::setBeforeBuild([](std::string_view w) { if (w == "datasheet1") throw std::runtime_error("out of memory"); });
         Form1 *main = windows::form1();
         QTest::mouseClick(child<QPushButton>(main, "Command1"), Qt::LeftButton);
         QCOMPARE(visibleWindows(), QWidgetList{main});
@@ -73,33 +57,27 @@ private slots:
         QVERIFY(said.size() == 1 && said[0].prompt == "The window could not be opened (out of memory).");
     }
 
-    // In the real event loop: no hand-over ends the program, closing the main window does.
+    // In the real event loop no hand-over ends the program, closing the main window does. Each step presses a key,
+    // waits until the window expected is active alone, and goes back to the loop, which would end if asked to.
     void programEndsWithMainWindow()
     {
-        // Each key in the active window, a wait until the one expected is active alone, then back to
-        // the event loop, which would end there if the hand-over had asked it to.
-        const std::pair<const char *, QString> keys[] = {{"Alt+D", "datasheet1"}, {"F2", "Form1"}, {"Alt+M", "Form17"},
-                                                         {"Shift+F3", "Form1"}};
+        const QStringList keys{"Alt+D", "F2", "Alt+M", "Shift+F3"}, expected{"datasheet1", "Form1", "Form17", "Form1"};
         QStringList steps;
-        QObject pending; // takes the timers still due with it when the test ends
-        std::function<void()> step = [&] {
-            if (steps.size() == 4)
+        QTimer turn; // a step at each turn of the loop; Qt fires it not again while a step waits
+        connect(&turn, &QTimer::timeout, [&] {
+            if (steps.size() == keys.size())
                 return void(windows::form1()->close());
-            const auto &[key, expected] = keys[steps.size()];
             QWidget *active = QApplication::activeWindow() ? QApplication::activeWindow() : windows::form1();
             if (QTest::qWaitForWindowActive(active))
-                QTest::keySequence(active, QKeySequence(key));
-            const bool settled = QTest::qWaitFor([&expected] {
-                return QApplication::activeWindow() && QApplication::activeWindow()->objectName() == expected
-                    && visibleWindows().size() == 1;
-            });
-            steps << (settled ? expected : "not " + expected);
-            QTimer::singleShot(0, &pending, step);
-        };
-        QTimer::singleShot(0, &pending, step);
-        QTimer::singleShot(10000, &pending, [] { QCoreApplication::exit(2); });
+                QTest::keySequence(active, QKeySequence(keys[steps.size()]));
+            const QString want = expected[steps.size()];
+            const bool settled = QTest::qWaitFor([&] { return alone(want) && visibleWindows()[0]->isActiveWindow(); });
+            steps << (settled ? want : "not " + want);
+        });
+        turn.start(0);
+        QTimer::singleShot(10000, &turn, [] { QCoreApplication::exit(2); });
         QCOMPARE(QApplication::exec(), 0);
-        QCOMPARE(steps, (QStringList{"datasheet1", "Form1", "Form17", "Form1"}));
+        QCOMPARE(steps, expected);
         QVERIFY(windows::noneLoaded());
     }
 
@@ -107,15 +85,11 @@ private slots:
     void needsADisplay()
     {
         QProcess ratebook;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-            env.remove(name);
-        ratebook.setProcessEnvironment(env);
+        ratebook.setProcessEnvironment(QProcessEnvironment()); // an empty one, so no display of any kind
         ratebook.start(RATEBOOK_BINARY, {});
         QVERIFY(ratebook.waitForFinished(10000));
-        QCOMPARE(ratebook.exitCode(), 1);
         const QString said = QString::fromLocal8Bit(ratebook.readAllStandardError());
-        QVERIFY(said.count('\n') == 1 && said.contains("DISPLAY"));
+        QVERIFY2(ratebook.exitCode() == 1 && said.count('\n') == 1 && said.contains("DISPLAY"), qPrintable(said));
     }
 };
 
