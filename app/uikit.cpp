@@ -8,6 +8,7 @@
 #include <QIcon>
 #include <QKeyEvent>
 #include <QMessageBox>
+#include <QPointer>
 #include <QMimeData>
 #include <QPushButton>
 #include <QScreen>
@@ -19,12 +20,15 @@ namespace {
 
 void showMessageBox(QWidget *parent, const Message &message)
 {
+    // Not every platform hands the activation and the focus back when a modal box
+    // closes: the user goes on where they were.
+    const QPointer<QWidget> focused = QApplication::focusWidget();
     QMessageBox box(QMessageBox::Question, message.title, message.prompt, QMessageBox::Ok, parent);
     box.exec();
-    // Not every platform hands the activation back when a modal box closes, and the
-    // caller is about to put the focus into one of the window's boxes.
     if (parent)
         parent->window()->activateWindow();
+    if (focused)
+        focused->setFocus();
 }
 
 // The header and the chosen rows (all of them when none is chosen), as tab-separated
@@ -148,17 +152,19 @@ int characterCode(const QKeyEvent *event)
     return text.isEmpty() ? -1 : text.at(0).unicode();
 }
 
-void reportingFailures(QWidget *window, const std::function<void()> &body,
+bool reportingFailures(QWidget *window, const std::function<void()> &body,
                        const std::function<QString(int input)> &boxName)
 {
     try {
         body();
+        return true;
     } catch (const NotANumber &e) {
         showMessage(window, QObject::tr("%1 reads \"%2\", which is not a number.")
                                 .arg(boxName(e.input()), QString::fromStdString(e.text())));
     } catch (const TooLarge &) {
         showMessage(window, QObject::tr("The result is too large to compute."));
     }
+    return false;
 }
 
 QPushButton *makeButton(QWidget *parent, const char *name, const QString &caption, const QFont &font, const QRect &geometry)

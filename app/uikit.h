@@ -55,8 +55,8 @@ MessageHandler setMessageHandler(MessageHandler handler);
 int characterCode(const QKeyEvent *event);
 
 // Runs a handler's body; a computation that fails abandons it and is reported, naming
-// the box through `boxName` (which gets NotANumber::input()).
-void reportingFailures(QWidget *window, const std::function<void()> &body,
+// the box through `boxName` (which gets NotANumber::input()). False when it failed.
+bool reportingFailures(QWidget *window, const std::function<void()> &body,
                        const std::function<QString(int input)> &boxName);
 
 // A command button that Enter presses when it has the focus, as Space does.

@@ -8,7 +8,6 @@
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QPointer>
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleOptionButton>
@@ -250,20 +249,9 @@ void Form17::material()
     }
 }
 
-// The message box took the focus; the user goes on typing where they were.
+// Counts the failures reported, so that a handler learns whether a nested run failed.
 void Form17::reportingFailures(const std::function<void()> &body)
 {
-    bool finished = false;
-    const QPointer<QWidget> focused = focusWidget();
-    ui::reportingFailures(this, [&] {
-        body();
-        finished = true;
-    }, [](int input) { return QString::fromLatin1(Items[input].name); });
-    if (!finished) {
+    if (!ui::reportingFailures(this, body, [](int input) { return QString::fromLatin1(Items[input].name); }))
         ++m_failures;
-        if (focused && isVisible()) {
-            activateWindow();
-            focused->setFocus();
-        }
-    }
 }
