@@ -1,9 +1,9 @@
 #include "app/form1.h"
 
-#include "app/uikit.h"
 #include "app/windows.h"
 #include "datasheet/datasheet1.h"
 #include "extractor/form17.h"
+#include "ui/uikit.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -28,16 +28,16 @@ Form1::Form1(QWidget *parent) : QWidget(parent)
     Image1->setScaledContents(true);
 
     const QFont buttonFont = ui::sansFont(12, true);
-    Command1 = ui::makeButton(this, "Command1", QStringLiteral("&Data sheet Viewer"), buttonFont, ui::twipsRect(960, 4200, 3735, 615));
-    Command2 = ui::makeButton(this, "Command2", QStringLiteral("&Material Viewer"), buttonFont, ui::twipsRect(960, 5160, 3735, 615));
-    setTabOrder(Command1, Command2);
-    connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
+    m_openDataSheet = ui::makeButton(this, "Command1", QStringLiteral("&Data sheet Viewer"), buttonFont, ui::twipsRect(960, 4200, 3735, 615));
+    m_openExtractor = ui::makeButton(this, "Command2", QStringLiteral("&Material Viewer"), buttonFont, ui::twipsRect(960, 5160, 3735, 615));
+    setTabOrder(m_openDataSheet, m_openExtractor);
+    connect(m_openDataSheet, &QPushButton::clicked, this, &Form1::Command1_Click);
+    connect(m_openExtractor, &QPushButton::clicked, this, &Form1::Command2_Click);
 }
 
 void Form1::Form_Load()
 {
-    Command1->setFocus();
+    m_openDataSheet->setFocus();
     setVisible(true);
 }
 

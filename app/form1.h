@@ -22,6 +22,6 @@ private:
     void Command2_Click();
     void open(QWidget *(*reach)());
 
-    QPushButton *Command1;
-    QPushButton *Command2;
+    QPushButton *m_openDataSheet;
+    QPushButton *m_openExtractor;
 };

@@ -1,6 +1,6 @@
 // ratebook starts with its main window and ends when the last of its windows unloads.
 #include "app/form1.h"
-#include "app/uikit.h"
+#include "app/identity.h"
 #include "app/windows.h"
 
 #include <QApplication>
@@ -33,7 +33,7 @@ int main(int argc, char *argv[])
         return 1;
     }
     QApplication app(argc, argv);
-    ratebook::ui::setUpApplication();
+    ratebook::setUpApplication();
     ratebook::windows::form1()->show();
     return app.exec();
 }

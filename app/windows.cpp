@@ -7,6 +7,8 @@
 #include <QApplication>
 #include <QPointer>
 
+#include <type_traits>
+
 namespace ratebook::windows {
 
 namespace {
@@ -24,6 +26,14 @@ Window *reach(QPointer<Window> &slot, const char *name)
             beforeBuild(name);
         auto *window = new Window;
         slot = window;
+        // The navigation rule: a work window, however it closes, brings the main window
+        // back before it goes, so that there is always a window.
+        if constexpr (std::is_base_of_v<WorkWindow, Window>) {
+            QObject::connect(window, &WorkWindow::unloaded, window, [window] {
+                form1()->show();
+                unload(window);
+            });
+        }
         try {
             window->Form_Load();
         } catch (...) {

@@ -16,7 +16,7 @@ Form1 *form1();
 datasheet1 *dataSheet();
 Form17 *extractor();
 
-// Called by each window as it unloads, after its own unload handler has run.
+// Empties the window's slot and deletes it, after its own unload handler has run.
 void unload(QWidget *window);
 
 // True while no window is loaded.

@@ -22,7 +22,7 @@ class bench_Windows : public QObject
     MessageLog messages; // a message would block in a modal loop; here it is a fault
 
 private slots:
-    void initTestCase() { ui::setUpApplication(); }
+    void initTestCase() { ratebook::setUpApplication(); }
 
     void cleanup()
     {

@@ -39,6 +39,27 @@ struct Decimal
     long pointAt = 0;
 };
 
+// Keeps the first `keep` digits, rounding half up on the one after; a carry out of the
+// first digit puts a 1 in front and moves the point.
+void roundTo(Decimal &d, long keep)
+{
+    if (keep >= long(d.digits.size()))
+        return;
+    const bool up = d.digits[std::size_t(keep)] >= '5';
+    d.digits.resize(std::size_t(keep));
+    if (!up)
+        return;
+    long i = keep - 1;
+    for (; i >= 0 && d.digits[std::size_t(i)] == '9'; --i)
+        d.digits[std::size_t(i)] = '0';
+    if (i >= 0) {
+        ++d.digits[std::size_t(i)];
+    } else {
+        d.digits.insert(d.digits.begin(), '1');
+        ++d.pointAt;
+    }
+}
+
 Decimal roundedDecimal(double magnitude, std::size_t decimals)
 {
     // 15 significant digits of the exact value, correctly rounded as printf's %.14e. The
@@ -60,42 +81,13 @@ Decimal roundedDecimal(double magnitude, std::size_t decimals)
     d.digits.push_back(buffer[0]);
     if (e - buffer > 2)
         d.digits.append(buffer + 2, e);
-    if (d.digits.size() > 15) {
-        const bool up = d.digits[15] >= '5';
-        d.digits.resize(15);
-        if (up) {
-            std::size_t i = 15;
-            while (i > 0 && d.digits[i - 1] == '9')
-                d.digits[--i] = '0';
-            if (i > 0) {
-                ++d.digits[i - 1];
-            } else {
-                d.digits.insert(d.digits.begin(), '1');
-                d.digits.pop_back();
-                ++d.pointAt;
-            }
-        }
-    }
+    roundTo(d, 15);
     d.digits.resize(15, '0');
 
     const long keep = d.pointAt + long(decimals);
     if (keep < 0)
         return {std::string(), d.pointAt};
-    if (keep >= long(d.digits.size()))
-        return d;
-    const bool up = d.digits[std::size_t(keep)] >= '5';
-    d.digits.resize(std::size_t(keep));
-    if (up) {
-        long i = keep - 1;
-        for (; i >= 0 && d.digits[std::size_t(i)] == '9'; --i)
-            d.digits[std::size_t(i)] = '0';
-        if (i >= 0) {
-            ++d.digits[std::size_t(i)];
-        } else {
-            d.digits.insert(d.digits.begin(), '1');
-            ++d.pointAt;
-        }
-    }
+    roundTo(d, keep);
     return d;
 }
 

@@ -1,7 +1,9 @@
 #include "datasheet/datasheet1.h"
 
-#include "app/uikit.h"
+#include "common/numbertext.h"
 #include "datasheet/unitrates.h"
+#include "ui/reportlist.h"
+#include "ui/uikit.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -9,7 +11,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTreeWidget>
 
 using namespace ratebook;
 
@@ -56,7 +57,7 @@ const FrameRow Frames[] = {
 
 } // namespace
 
-datasheet1::datasheet1() : WorkWindow("datasheet1", QStringLiteral("Rate Book"), QSize(11055, 5610))
+datasheet1::datasheet1() : WorkWindow("datasheet1", QStringLiteral("Rate Book"), QSize(11055, 5610), Qt::Key_F2)
 {
     static_assert(std::size(CostInputs) == InputCount && InputCount == CostInputCount);
     setFont(ui::sansFont(8.25, true));
@@ -72,14 +73,14 @@ datasheet1::datasheet1() : WorkWindow("datasheet1", QStringLiteral("Rate Book"),
         auto *label = new QLabel(QString::fromLatin1(row.caption), frames[row.frame]);
         label->setObjectName(QString::fromLatin1(row.labelName));
         label->setFont(ui::sansFont(9.75));
-        ui::setColour(label, QPalette::WindowText, ui::rgb(128, 0, 0));
+        ui::setColour(label, QPalette::WindowText, QColor(128, 0, 0));
         label->move(ui::pixels(row.label.x()), ui::pixels(row.label.y()));
         label->adjustSize(); // a label sizes itself to its caption
 
         auto *input = m_inputs[std::size_t(i)] = new QLineEdit(frames[row.frame]);
         input->setObjectName(QString::fromLatin1(row.name));
         input->setFont(ui::sansFont(9.75, true));
-        ui::setColour(input, QPalette::Base, ui::rgb(224, 224, 224));
+        ui::setColour(input, QPalette::Base, QColor(224, 224, 224));
         ui::setColour(input, QPalette::Text, Qt::black);
         input->setGeometry(ui::twipsRect(row.input));
         // A screen reader names the box by its label and reads the prompt as its help.
@@ -90,29 +91,26 @@ datasheet1::datasheet1() : WorkWindow("datasheet1", QStringLiteral("Rate Book"),
         connect(input, &QLineEdit::textChanged, this, [this, i] { costInput_Change(i); });
     }
 
-    m_table = ui::makeReportList(this, "ListView1", ui::sansFont(9.75));
+    m_table = new ui::ReportList(this, "ListView1", ui::sansFont(9.75));
     m_table->setGeometry(ui::twipsRect(180, 2130, 10815, 2895));
     m_table->setToolTip(QStringLiteral("Click The UNIT COST Button To Get The Cost Of The Materials Per Cubicmeter."));
 
     const QFont buttonFont = ui::sansFont(8.25, true);
-    m_unitcost = ui::makeButton(this, "unitcost", QStringLiteral("&Unit Cost"), buttonFont, ui::twipsRect(3982, 5160, 1335, 375));
+    m_unitCost = ui::makeButton(this, "unitcost", QStringLiteral("&Unit Cost"), buttonFont, ui::twipsRect(3982, 5160, 1335, 375));
     m_close = ui::makeButton(this, "close", QStringLiteral("&Close"), buttonFont, ui::twipsRect(5737, 5160, 1335, 375));
-    connect(m_unitcost, &QPushButton::clicked, this, &datasheet1::unitcost_Click);
+    connect(m_unitCost, &QPushButton::clicked, this, &datasheet1::unitcost_Click);
     connect(m_close, &QPushButton::clicked, this, &datasheet1::close_Click);
 
-    QList<QWidget *> tabOrder(m_inputs.begin(), m_inputs.end());
-    tabOrder << m_unitcost << m_close << m_table;
-    for (qsizetype i = 1; i < tabOrder.size(); ++i)
-        setTabOrder(tabOrder[i - 1], tabOrder[i]);
+    ui::chainTabOrder(QList<QWidget *>(m_inputs.begin(), m_inputs.end()) << m_unitCost << m_close << m_table);
 }
 
 void datasheet1::Form_Load()
 {
     const double width = m_table->width() * 15.0; // in twips
-    ui::addColumn(m_table, QStringLiteral("Description Of Item"), width / 2, Qt::AlignLeft);
-    ui::addColumn(m_table, QStringLiteral("Material Cost"), width / 6, Qt::AlignHCenter);
-    ui::addColumn(m_table, QStringLiteral("Labour Cost"), width / 6, Qt::AlignHCenter);
-    ui::addColumn(m_table, QStringLiteral("Men & Material Cost"), width / 3.55, Qt::AlignLeft);
+    m_table->addColumn(QStringLiteral("Description Of Item"), width / 2, Qt::AlignLeft);
+    m_table->addColumn(QStringLiteral("Material Cost"), width / 6, Qt::AlignHCenter);
+    m_table->addColumn(QStringLiteral("Labour Cost"), width / 6, Qt::AlignHCenter);
+    m_table->addColumn(QStringLiteral("Men & Material Cost"), width / 3.55, Qt::AlignLeft);
     m_table->clear();
     ui::centreOnScreen(this);
     m_inputs.front()->setFocus();
@@ -132,22 +130,12 @@ short datasheet1::checktextbox()
 
 bool datasheet1::keyPreview(QWidget *target, QKeyEvent *event)
 {
-    if (Form_KeyDown(event->key(), event->modifiers()))
-        return true;
     const auto input = std::find(m_inputs.begin(), m_inputs.end(), target);
     int keyAscii = ui::characterCode(event);
     if (input == m_inputs.end() || keyAscii < 0)
         return false; // not typed into a cost: arrows, Delete, Home and Tab work as usual
     costInput_KeyPress(int(input - m_inputs.begin()), keyAscii);
     return keyAscii == 0;
-}
-
-bool datasheet1::Form_KeyDown(int keyCode, Qt::KeyboardModifiers)
-{
-    if (keyCode != Qt::Key_F2)
-        return false;
-    close();
-    return true;
 }
 
 void datasheet1::costInput_KeyPress(int input, int &keyAscii)
@@ -164,7 +152,7 @@ void datasheet1::costInput_KeyPress(int input, int &keyAscii)
         if (input + 1 < InputCount)
             m_inputs[std::size_t(input) + 1]->setFocus();
         else
-            m_unitcost->setFocus();
+            m_unitCost->setFocus();
     }
     const bool allowed = (keyAscii >= '0' && keyAscii <= '9') || keyAscii == '.' || keyAscii == 8;
     if (!allowed)
@@ -188,10 +176,8 @@ void datasheet1::unitcost_Click()
         CostTexts costs;
         for (int i = 0; i < InputCount; ++i)
             costs[std::size_t(i)] = m_inputs[std::size_t(i)]->text().toStdString();
-        for (const RateRow &row : rateTableRows(costs)) {
-            ui::appendRow(m_table, {QString::fromStdString(row.description), QString::fromStdString(row.material),
-                                      QString::fromStdString(row.labour), QString::fromStdString(row.total)});
-        }
+        for (const RateRow &row : rateTableRows(costs))
+            m_table->appendRow(row);
     }, [](int input) { return QString::fromLatin1(CostInputs[input].caption); });
 }
 

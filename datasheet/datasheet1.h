@@ -2,13 +2,16 @@
 // "&Unit Cost" fills from them.
 #pragma once
 
-#include "app/workwindow.h"
+#include "ui/workwindow.h"
 
 #include <array>
 
 class QLineEdit;
 class QPushButton;
-class QTreeWidget;
+
+namespace ratebook::ui {
+class ReportList;
+}
 
 class datasheet1 : public WorkWindow
 {
@@ -26,14 +29,13 @@ protected:
 private:
     static constexpr int InputCount = 9;
 
-    bool Form_KeyDown(int keyCode, Qt::KeyboardModifiers shift);
     void costInput_KeyPress(int input, int &keyAscii);
     void costInput_Change(int input);
     void unitcost_Click();
     void close_Click();
 
     std::array<QLineEdit *, InputCount> m_inputs{};
-    QPushButton *m_unitcost;
+    QPushButton *m_unitCost;
     QPushButton *m_close;
-    QTreeWidget *m_table;
+    ratebook::ui::ReportList *m_table;
 };

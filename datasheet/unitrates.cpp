@@ -22,6 +22,13 @@ constexpr const char *Descriptions[RateItemCount] = {
 
 constexpr const char *CostPattern = "######.#0";
 
+// One class of worker and how many of them a unit of work takes.
+struct LabourTerm
+{
+    CostInput worker;
+    double perUnit;
+};
+
 UnitRate rate(Checked material, Checked labour)
 {
     return {material.value(), labour.value(), (material + labour).value()};
@@ -32,6 +39,14 @@ UnitRate rate(Checked material, Checked labour)
 std::array<UnitRate, RateItemCount> analyseUnitRates(const CostTexts &costs)
 {
     auto cost = [&costs](CostInput input) { return Checked(toNumber(costs[input], input)); };
+    // Each box is read again as the sum reaches its term, so a labour sum meets an overflow
+    // and a bad box in the order it is written.
+    auto labour = [&cost](std::initializer_list<LabourTerm> terms) {
+        Checked total;
+        for (const LabourTerm &t : terms)
+            total = total + cost(t.worker) * t.perUnit;
+        return total;
+    };
     std::array<UnitRate, RateItemCount> rates;
 
     // A cubic metre of cement is 28.8 bags of 50 kg.
@@ -41,12 +56,7 @@ std::array<UnitRate, RateItemCount> analyseUnitRates(const CostTexts &costs)
     const Checked metal40 = cost(Metal40), sand = cost(Sand);
     const Checked pcc148 = metal40 * 0.92 + sand * 0.46 + cementVolumeCost * 0.115;
     const Checked pcc1510 = metal40 * 0.92 + sand * 0.46 + cementVolumeCost * 0.092;
-    // The labour sum reads the woman mazdoor's cost last, so a man mazdoor's cost that
-    // overflows is met before a woman mazdoor's that is no number.
-    const Checked mason1 = cost(Mason1), mason2 = cost(Mason2), man = cost(ManMazdoor);
-    const Checked pccLabourToMan = mason1 * 0.06 + mason2 * 0.14 + man * 1.8;
-    const Checked woman = cost(WomanMazdoor);
-    const Checked pccLabour = pccLabourToMan + woman * 1.4;
+    const Checked pccLabour = labour({{Mason1, 0.06}, {Mason2, 0.14}, {ManMazdoor, 1.8}, {WomanMazdoor, 1.4}});
     rates[0] = rate(pcc148, pccLabour);
     rates[1] = rate(pcc1510, pccLabour);
 
@@ -55,18 +65,19 @@ std::array<UnitRate, RateItemCount> analyseUnitRates(const CostTexts &costs)
     const Checked mortar13 = mortarCost(3), mortar15 = mortarCost(5);
     const Checked mortar16 = mortarCost(6), mortar18 = mortarCost(8);
 
-    // Brick masonry: 600 bricks and 0.38 cu.m of mortar per cu.m.
+    // Brick masonry: 600 bricks and 0.38 cu.m of mortar per cu.m; 1:8 needs less of the mason 1st class.
     const Checked bricks = cost(Bricks);
-    const Checked masonryLabour = mason2 * 0.98 + mason1 * 1.2 + man * 0.7 + woman * 2.1;
+    const Checked masonryLabour = labour({{Mason2, 0.98}, {Mason1, 1.2}, {ManMazdoor, 0.7}, {WomanMazdoor, 2.1}});
+    const Checked leanMasonryLabour = labour({{Mason2, 0.98}, {Mason1, 0.42}, {ManMazdoor, 0.7}, {WomanMazdoor, 2.1}});
     rates[2] = rate(bricks * 600 + mortar15 * 0.38, masonryLabour);
     rates[3] = rate(bricks * 600 + mortar16 * 0.38, masonryLabour);
-    rates[4] = rate(bricks * 600 + mortar18 * 0.38, mason2 * 0.98 + mason1 * 0.42 + man * 0.7 + woman * 2.1);
+    rates[4] = rate(bricks * 600 + mortar18 * 0.38, leanMasonryLabour);
 
     rates[5].material = (cost(Chips20) * 0.92 + sand * 0.46 + cementVolumeCost * 0.23).value();
 
     // Plastering, per 10 sq.m: 0.15 cu.m of mortar at 12 mm, 0.21 at 20 mm.
-    const Checked thinPlasterLabour = mason2 * 1.1 + man * 0.5 + woman * 1.1;
-    const Checked thickPlasterLabour = mason2 * 2.2 + man * 0.5 + woman * 3.2;
+    const Checked thinPlasterLabour = labour({{Mason2, 1.1}, {ManMazdoor, 0.5}, {WomanMazdoor, 1.1}});
+    const Checked thickPlasterLabour = labour({{Mason2, 2.2}, {ManMazdoor, 0.5}, {WomanMazdoor, 3.2}});
     rates[6] = rate(mortar15 * 0.15, thinPlasterLabour);
     rates[7] = rate(mortar15 * 0.21, thickPlasterLabour);
     rates[8] = rate(mortar13 * 0.15, thinPlasterLabour);

@@ -34,14 +34,9 @@ struct UnitRate
     std::optional<double> total;
 };
 
-// One row of the rate table as it is shown: description, then the three cost cells.
-struct RateRow
-{
-    std::string description;
-    std::string material;
-    std::string labour;
-    std::string total;
-};
+// One row of the rate table as it is shown: description, then the material, labour and
+// total cells.
+using RateRow = std::array<std::string, 4>;
 
 // Throws NotANumber (its input() a CostInput) or TooLarge; each text is read where the
 // analysis first needs it, so the first failing box in that order is the one reported.

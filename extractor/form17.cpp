@@ -1,9 +1,10 @@
 #include "extractor/form17.h"
 
-#include "app/uikit.h"
+#include "common/numbertext.h"
 #include "extractor/materials.h"
+#include "ui/reportlist.h"
+#include "ui/uikit.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -11,7 +12,6 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleOptionButton>
-#include <QTreeWidget>
 
 #include <algorithm>
 #include <iterator>
@@ -82,26 +82,26 @@ void fitCaptions(const std::array<QCheckBox *, 12> &checks)
 
 } // namespace
 
-Form17::Form17() : WorkWindow("Form17", QStringLiteral("Material Extractor"), QSize(11595, 5025))
+Form17::Form17() : WorkWindow("Form17", QStringLiteral("Material Extractor"), QSize(11595, 5025), Qt::Key_F3)
 {
     static_assert(std::size(Items) == ItemCount && ItemCount == WorkItemCount);
     setFont(ui::sansFont(8.25));
 
-    QGroupBox *Frame1 = ui::makeFrame(this, "Frame1", QStringLiteral("Material Listing"), ui::twipsRect(120, 120, 11175, 3135));
+    QGroupBox *frame = ui::makeFrame(this, "Frame1", QStringLiteral("Material Listing"), ui::twipsRect(120, 120, 11175, 3135));
 
     for (int i = 0; i < ItemCount; ++i) {
         const ItemRow &row = Items[i];
         const QString number = QString::number(i + 1);
         // The frame's bold title font and blue would pass down; the items have their own.
-        auto *check = m_checks[std::size_t(i)] = new QCheckBox(caption(row), Frame1);
+        auto *check = m_checks[std::size_t(i)] = new QCheckBox(caption(row), frame);
         check->setObjectName(QStringLiteral("Check") + number);
         check->setFont(ui::sansFont(8.25));
-        ui::setColour(check, QPalette::WindowText, ui::rgb(128, 0, 0));
+        ui::setColour(check, QPalette::WindowText, QColor(128, 0, 0));
         check->setGeometry(ui::twipsRect(row.check));
         // stateChanged, unlike clicked, also fires when code ticks the box.
         connect(check, &QCheckBox::stateChanged, this, [this, i] { item_Click(i); });
 
-        auto *text = m_texts[std::size_t(i)] = new QLineEdit(QStringLiteral("0"), Frame1);
+        auto *text = m_texts[std::size_t(i)] = new QLineEdit(QStringLiteral("0"), frame);
         text->setObjectName(QStringLiteral("Text") + number);
         text->setFont(ui::sansFont(8.25));
         text->setGeometry(ui::twipsRect(row.text));
@@ -116,58 +116,44 @@ Form17::Form17() : WorkWindow("Form17", QStringLiteral("Material Extractor"), QS
     }
     fitCaptions(m_checks);
 
-    ListView1 = ui::makeReportList(this, "ListView1", ui::sansFont(9.75));
-    ListView1->setGeometry(ui::twipsRect(240, 3360, 11055, 1140));
+    m_table = new ui::ReportList(this, "ListView1", ui::sansFont(9.75));
+    m_table->setGeometry(ui::twipsRect(240, 3360, 11055, 1140));
 
     const QFont buttonFont = ui::sansFont(8.25, true);
-    desiable = ui::makeButton(this, "desiable", QStringLiteral("&Disable All"), buttonFont, ui::twipsRect(2411, 4575, 1575, 375));
-    Command3 = ui::makeButton(this, "Command3", QStringLiteral("&Enable All"), buttonFont, ui::twipsRect(4249, 4575, 1575, 375));
-    Command1 = ui::makeButton(this, "Command1", QStringLiteral("&Get Material"), buttonFont, ui::twipsRect(5929, 4575, 1575, 375));
-    Command2 = ui::makeButton(this, "Command2", QStringLiteral("&Close"), buttonFont, ui::twipsRect(7609, 4575, 1575, 375));
-    connect(desiable, &QPushButton::clicked, this, &Form17::desiable_Click);
-    connect(Command3, &QPushButton::clicked, this, &Form17::Command3_Click);
-    connect(Command1, &QPushButton::clicked, this, &Form17::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &Form17::Command2_Click);
+    m_disableAll = ui::makeButton(this, "desiable", QStringLiteral("&Disable All"), buttonFont, ui::twipsRect(2411, 4575, 1575, 375));
+    m_enableAll = ui::makeButton(this, "Command3", QStringLiteral("&Enable All"), buttonFont, ui::twipsRect(4249, 4575, 1575, 375));
+    m_getMaterial = ui::makeButton(this, "Command1", QStringLiteral("&Get Material"), buttonFont, ui::twipsRect(5929, 4575, 1575, 375));
+    m_close = ui::makeButton(this, "Command2", QStringLiteral("&Close"), buttonFont, ui::twipsRect(7609, 4575, 1575, 375));
+    connect(m_disableAll, &QPushButton::clicked, this, &Form17::desiable_Click);
+    connect(m_enableAll, &QPushButton::clicked, this, &Form17::Command3_Click);
+    connect(m_getMaterial, &QPushButton::clicked, this, &Form17::Command1_Click);
+    connect(m_close, &QPushButton::clicked, this, &Form17::Command2_Click);
 
-    QList<QWidget *> tabOrder{Command1, ListView1, Command2, Command3, desiable};
+    QList<QWidget *> tabOrder{m_getMaterial, m_table, m_close, m_enableAll, m_disableAll};
     std::copy(m_texts.rbegin(), m_texts.rend(), std::back_inserter(tabOrder));
     std::copy(m_checks.rbegin(), m_checks.rend(), std::back_inserter(tabOrder));
-    for (qsizetype i = 1; i < tabOrder.size(); ++i)
-        setTabOrder(tabOrder[i - 1], tabOrder[i]);
+    ui::chainTabOrder(tabOrder);
 }
 
 void Form17::Form_Load()
 {
-    ListView1->clear();
+    m_table->clear();
     // A fifth of the width inside the border each, so the five fill it without scrolling.
-    const double fifth = ListView1->contentsRect().width() * 15.0 / 5;
+    const double fifth = m_table->contentsRect().width() * 15.0 / 5;
     for (const char *header : ColumnHeaders)
-        ui::addColumn(ListView1, QString::fromLatin1(header), fifth, Qt::AlignLeft);
-    for (int i = 0; i < ItemCount; ++i) {
-        m_checks[std::size_t(i)]->setChecked(true);
-        m_texts[std::size_t(i)]->setEnabled(false);
-    }
+        m_table->addColumn(QString::fromLatin1(header), fifth, Qt::AlignLeft);
+    setAllTicks(true);
     material();
     ui::centreOnScreen(this);
-    Command1->setFocus();
+    m_getMaterial->setFocus();
 }
 
 bool Form17::keyPreview(QWidget *target, QKeyEvent *event)
 {
-    if (Form_KeyDown(event->key(), event->modifiers()))
-        return true;
     // The key goes on to the check box afterwards, so Space still toggles it.
     if (target == m_checks.front() && ui::characterCode(event) >= 0)
         Check1_KeyPress();
     return false;
-}
-
-bool Form17::Form_KeyDown(int keyCode, Qt::KeyboardModifiers)
-{
-    if (keyCode != Qt::Key_F3)
-        return false;
-    close();
-    return true;
 }
 
 void Form17::item_Click(int index)
@@ -190,11 +176,8 @@ void Form17::item_Change(int index)
         return;
     }
     // An emptied box is never left empty. "0" is itself a change: this handler runs again
-    // inside setText and recomputes, and if that run failed it has said so already.
-    const int failures = m_failures;
+    // inside setText and recomputes from the very texts a second run would read.
     text->setText(QStringLiteral("0"));
-    if (m_failures == failures)
-        reportingFailures([this] { material(); });
     text->setFocus();
 }
 
@@ -217,19 +200,23 @@ void Form17::Command2_Click()
 
 void Form17::Command3_Click()
 {
-    ListView1->clear();
-    for (int i = 0; i < ItemCount; ++i) {
-        m_checks[std::size_t(i)]->setChecked(false);
-        m_texts[std::size_t(i)]->setEnabled(true);
-    }
+    m_table->clear();
+    setAllTicks(false);
 }
 
 void Form17::desiable_Click()
 {
-    ListView1->clear();
+    m_table->clear();
+    setAllTicks(true);
+}
+
+// Item by item, item 1 first: each tick's own handler runs as it changes, then the box
+// is locked or opened to match.
+void Form17::setAllTicks(bool ticked)
+{
     for (int i = 0; i < ItemCount; ++i) {
-        m_checks[std::size_t(i)]->setChecked(true);
-        m_texts[std::size_t(i)]->setEnabled(false);
+        m_checks[std::size_t(i)]->setChecked(ticked);
+        m_texts[std::size_t(i)]->setEnabled(!ticked);
     }
 }
 
@@ -237,21 +224,15 @@ void Form17::desiable_Click()
 // are written only once every total is known.
 void Form17::material()
 {
-    ListView1->clear();
+    m_table->clear();
     QuantityTexts quantities;
     for (std::size_t i = 0; i < quantities.size(); ++i)
         quantities[i] = m_texts[i]->text().toStdString();
-    for (const MaterialRow &row : materialTableRows(quantities)) {
-        QStringList cells;
-        for (const std::string &cell : row)
-            cells << QString::fromStdString(cell);
-        ui::appendRow(ListView1, cells);
-    }
+    for (const MaterialRow &row : materialTableRows(quantities))
+        m_table->appendRow(row);
 }
 
-// Counts the failures reported, so that a handler learns whether a nested run failed.
 void Form17::reportingFailures(const std::function<void()> &body)
 {
-    if (!ui::reportingFailures(this, body, [](int input) { return QString::fromLatin1(Items[input].name); }))
-        ++m_failures;
+    ui::reportingFailures(this, body, [](int input) { return QString::fromLatin1(Items[input].name); });
 }

@@ -2,7 +2,7 @@
 // quantity box, and the material table that every change of a quantity rebuilds.
 #pragma once
 
-#include "app/workwindow.h"
+#include "ui/workwindow.h"
 
 #include <array>
 #include <functional>
@@ -10,7 +10,10 @@
 class QCheckBox;
 class QLineEdit;
 class QPushButton;
-class QTreeWidget;
+
+namespace ratebook::ui {
+class ReportList;
+}
 
 class Form17 : public WorkWindow
 {
@@ -27,7 +30,6 @@ protected:
 private:
     static constexpr int ItemCount = 12;
 
-    bool Form_KeyDown(int keyCode, Qt::KeyboardModifiers shift);
     // Index 0 is item 1, as in the quantities the computation takes.
     void item_Click(int index);
     void item_Change(int index);
@@ -36,15 +38,15 @@ private:
     void Command2_Click();
     void Command3_Click();
     void desiable_Click();
+    void setAllTicks(bool ticked);
     void material();
     void reportingFailures(const std::function<void()> &body);
 
     std::array<QCheckBox *, ItemCount> m_checks{};
     std::array<QLineEdit *, ItemCount> m_texts{};
-    QPushButton *desiable;
-    QPushButton *Command3;
-    QPushButton *Command1;
-    QPushButton *Command2;
-    QTreeWidget *ListView1;
-    int m_failures = 0; // reported so far; a handler learns whether a nested run failed
+    QPushButton *m_disableAll;
+    QPushButton *m_enableAll;
+    QPushButton *m_getMaterial;
+    QPushButton *m_close;
+    ratebook::ui::ReportList *m_table;
 };

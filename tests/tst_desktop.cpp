@@ -32,7 +32,7 @@ class tst_Desktop : public QObject
     QWidget *w = nullptr;
 
 private slots:
-    void initTestCase() { ui::setUpApplication(); }
+    void initTestCase() { ratebook::setUpApplication(); }
     void cleanup() { closeEverything(); QCOMPARE(messages.take().size(), 0); }
 
     // Copied by Ctrl+C or the context menu's first entry, the header and the rows chosen (clicked, then Ctrl+clicked)

@@ -13,7 +13,7 @@ class tst_MainWindow : public QObject
     MessageLog messages;
 
 private slots:
-    void initTestCase() { ui::setUpApplication(); }
+    void initTestCase() { ratebook::setUpApplication(); }
     void cleanup() { windows::setBeforeBuild(nullptr); closeEverything(); QCOMPARE(messages.take().size(), 0); }
 
     // However the work window opens (button|key, none: a click) and closes (window|control|key, none: the close box),

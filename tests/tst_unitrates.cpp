@@ -46,7 +46,7 @@ private slots:
         QStringList outcome;
         try {
             for (const RateRow &r : rateTableRows(::costs(costs)))
-                outcome << QString::fromStdString(r.description + '|' + r.material + '|' + r.labour + '|' + r.total);
+                outcome << QString::fromStdString(r[0] + '|' + r[1] + '|' + r[2] + '|' + r[3]);
         } catch (const NotANumber &e) {
             outcome << failure(e.input(), QString::fromStdString(e.text()));
         } catch (const TooLarge &) {

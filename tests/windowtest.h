@@ -3,7 +3,8 @@
 #pragma once
 
 #include "app/form1.h"
-#include "app/uikit.h"
+#include "app/identity.h"
+#include "ui/uikit.h"
 #include "app/windows.h"
 
 #include <QtTest>

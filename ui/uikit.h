@@ -1,11 +1,10 @@
-// What the three windows share: twips and fonts mapped to the screen, the one way a
-// message reaches the user, report-style tables, typed-character codes, and reporting
-// a failed computation.
+// The widget kit the windows share: twips and fonts mapped to the screen, the one way a
+// message reaches the user, typed-character codes, buttons and frames built alike, and
+// reporting a failed computation.
 #pragma once
 
-#include "common/numbertext.h"
-
 #include <QFont>
+#include <QList>
 #include <QPalette>
 #include <QRect>
 #include <QString>
@@ -15,7 +14,6 @@
 class QGroupBox;
 class QKeyEvent;
 class QPushButton;
-class QTreeWidget;
 class QWidget;
 
 namespace ratebook::ui {
@@ -34,10 +32,7 @@ constexpr QRect twipsRect(const QRect &twips)
 
 // MS Sans Serif and Arial both map to the platform's sans font, Arial metrics first.
 QFont sansFont(double points, bool bold = false);
-QColor rgb(int red, int green, int blue);
 void setColour(QWidget *widget, QPalette::ColorRole role, const QColor &colour);
-
-void setUpApplication();
 
 // Every message goes through here: modal, question-mark icon, one OK button.
 struct Message
@@ -55,8 +50,8 @@ MessageHandler setMessageHandler(MessageHandler handler);
 int characterCode(const QKeyEvent *event);
 
 // Runs a handler's body; a computation that fails abandons it and is reported, naming
-// the box through `boxName` (which gets NotANumber::input()). False when it failed.
-bool reportingFailures(QWidget *window, const std::function<void()> &body,
+// the box through `boxName` (which gets NotANumber::input()).
+void reportingFailures(QWidget *window, const std::function<void()> &body,
                        const std::function<QString(int input)> &boxName);
 
 // A command button that Enter presses when it has the focus, as Space does.
@@ -65,12 +60,8 @@ QPushButton *makeButton(QWidget *parent, const char *name, const QString &captio
 // A frame grouping controls, its caption in dark blue bold on its top line.
 QGroupBox *makeFrame(QWidget *parent, const char *name, const QString &caption, const QRect &geometry);
 
-// A report-style list: a row's own text in column 0, its sub-items in the columns after.
-// Ctrl+C and its context menu's "Copy" put the header and the selected rows (or all)
-// on the clipboard.
-QTreeWidget *makeReportList(QWidget *parent, const char *name, const QFont &font);
-void addColumn(QTreeWidget *list, const QString &header, double widthTwips, Qt::Alignment alignment);
-void appendRow(QTreeWidget *list, const QStringList &cells);
+// Tab goes from each control to the next in the list.
+void chainTabOrder(const QList<QWidget *> &controls);
 
 // Puts a window where the system would centre it.
 void centreOnScreen(QWidget *window);

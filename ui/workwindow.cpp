@@ -1,15 +1,14 @@
-#include "app/workwindow.h"
+#include "ui/workwindow.h"
 
-#include "app/form1.h"
-#include "app/uikit.h"
-#include "app/windows.h"
+#include "ui/uikit.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGroupBox>
 
-WorkWindow::WorkWindow(const char *name, const QString &title, const QSize &clientTwips)
+WorkWindow::WorkWindow(const char *name, const QString &title, const QSize &clientTwips, Qt::Key closeKey)
     : QWidget(nullptr, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    , m_closeKey(closeKey)
 {
     setObjectName(QString::fromLatin1(name));
     setWindowTitle(title);
@@ -25,17 +24,28 @@ bool WorkWindow::eventFilter(QObject *watched, QEvent *event)
     // A frame's hint is the frame's own: Qt would show it over every control inside.
     if (event->type() == QEvent::ToolTip)
         return target->toolTip().isEmpty() && qobject_cast<QGroupBox *>(target->parentWidget());
-    return event->type() == QEvent::KeyPress && keyPreview(target, static_cast<QKeyEvent *>(event));
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    auto *key = static_cast<QKeyEvent *>(event);
+    return Form_KeyDown(key->key(), key->modifiers()) || keyPreview(target, key);
+}
+
+// The close key closes the window whatever the shift state.
+bool WorkWindow::Form_KeyDown(int keyCode, Qt::KeyboardModifiers)
+{
+    if (keyCode != m_closeKey)
+        return false;
+    close();
+    return true;
 }
 
 void WorkWindow::closeEvent(QCloseEvent *event)
 {
-    Form_Unload();
     event->accept();
-    ratebook::windows::unload(this);
+    Form_Unload();
 }
 
 void WorkWindow::Form_Unload()
 {
-    ratebook::windows::form1()->show();
+    emit unloaded();
 }

@@ -1,18 +1,14 @@
-#include "app/uikit.h"
+#include "ui/uikit.h"
 
-#include <QAction>
+#include "common/numbertext.h"
+
 #include <QApplication>
-#include <QClipboard>
 #include <QGroupBox>
-#include <QHeaderView>
-#include <QIcon>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QPointer>
-#include <QMimeData>
 #include <QPushButton>
 #include <QScreen>
-#include <QTreeWidget>
 
 namespace ratebook::ui {
 
@@ -29,39 +25,6 @@ void showMessageBox(QWidget *parent, const Message &message)
         parent->window()->activateWindow();
     if (focused)
         focused->setFocus();
-}
-
-// The header and the chosen rows (all of them when none is chosen), as tab-separated
-// lines for a spreadsheet and as an HTML table for a word processor.
-QMimeData *rowsAsMimeData(const QTreeWidget *list)
-{
-    QList<const QTreeWidgetItem *> rows;
-    for (int i = 0; i < list->topLevelItemCount(); ++i) {
-        if (list->topLevelItem(i)->isSelected())
-            rows << list->topLevelItem(i);
-    }
-    if (rows.isEmpty()) {
-        for (int i = 0; i < list->topLevelItemCount(); ++i)
-            rows << list->topLevelItem(i);
-    }
-    rows.prepend(list->headerItem());
-    QString text;
-    QString html = QStringLiteral("<table>");
-    for (const QTreeWidgetItem *row : rows) {
-        const QString cell = row == list->headerItem() ? QStringLiteral("th") : QStringLiteral("td");
-        QStringList cells;
-        html += QStringLiteral("<tr>");
-        for (int column = 0; column < list->columnCount(); ++column) {
-            cells << row->text(column);
-            html += QStringLiteral("<%1>%2</%1>").arg(cell, row->text(column).toHtmlEscaped());
-        }
-        text += cells.join(QLatin1Char('\t')) + QLatin1Char('\n');
-        html += QStringLiteral("</tr>");
-    }
-    auto *data = new QMimeData;
-    data->setText(text);
-    data->setHtml(html + QStringLiteral("</table>"));
-    return data;
 }
 
 MessageHandler &messageHandler()
@@ -82,33 +45,11 @@ QFont sansFont(double points, bool bold)
     return font;
 }
 
-QColor rgb(int red, int green, int blue)
-{
-    return QColor(red, green, blue);
-}
-
 void setColour(QWidget *widget, QPalette::ColorRole role, const QColor &colour)
 {
     QPalette palette = widget->palette();
     palette.setColor(role, colour);
     widget->setPalette(palette);
-}
-
-void setUpApplication()
-{
-    QApplication::setApplicationName(QStringLiteral("ratebook"));
-    QApplication::setApplicationVersion(QStringLiteral("1.00"));
-    // The desktop entry that installing adds carries this name; a desktop finds the
-    // entry's icon and name through it.
-    QGuiApplication::setDesktopFileName(QStringLiteral("ratebook"));
-    // 64 and 96 are the doubles of 32 and 48, so a scaled screen needs no blurred icon.
-    QIcon icon;
-    for (int size : {16, 24, 32, 48, 64, 96})
-        icon.addFile(QStringLiteral(":/ratebook/ratebook-%1.png").arg(size), QSize(size, size));
-    QApplication::setWindowIcon(icon);
-    // The process ends when its last window unloads; the work windows are tool windows,
-    // which Qt would not count, so the window slots decide instead.
-    QApplication::setQuitOnLastWindowClosed(false);
 }
 
 void showMessage(QWidget *parent, const QString &prompt, const QString &title)
@@ -152,19 +93,17 @@ int characterCode(const QKeyEvent *event)
     return text.isEmpty() ? -1 : text.at(0).unicode();
 }
 
-bool reportingFailures(QWidget *window, const std::function<void()> &body,
+void reportingFailures(QWidget *window, const std::function<void()> &body,
                        const std::function<QString(int input)> &boxName)
 {
     try {
         body();
-        return true;
     } catch (const NotANumber &e) {
         showMessage(window, QObject::tr("%1 reads \"%2\", which is not a number.")
                                 .arg(boxName(e.input()), QString::fromStdString(e.text())));
     } catch (const TooLarge &) {
         showMessage(window, QObject::tr("The result is too large to compute."));
     }
-    return false;
 }
 
 QPushButton *makeButton(QWidget *parent, const char *name, const QString &caption, const QFont &font, const QRect &geometry)
@@ -194,48 +133,10 @@ QGroupBox *makeFrame(QWidget *parent, const char *name, const QString &caption, 
     return frame;
 }
 
-QTreeWidget *makeReportList(QWidget *parent, const char *name, const QFont &font)
+void chainTabOrder(const QList<QWidget *> &controls)
 {
-    auto *list = new QTreeWidget(parent);
-    list->setObjectName(QString::fromLatin1(name));
-    list->setFont(font);
-    list->header()->setFont(font);
-    list->setRootIsDecorated(false);
-    list->setUniformRowHeights(true);
-    list->setItemsExpandable(false);
-    list->setSelectionBehavior(QAbstractItemView::SelectRows);
-    list->header()->setStretchLastSection(false);
-    list->header()->setSectionsMovable(false);
-    list->setColumnCount(0);
-    // Several rows can be chosen for copying out. The shortcut belongs to the list alone:
-    // elsewhere Ctrl+C stays what it was, in a cost box a key that the filter drops.
-    list->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    auto *copy = new QAction(QObject::tr("Copy"), list);
-    copy->setShortcut(QKeySequence::Copy);
-    copy->setShortcutContext(Qt::WidgetShortcut);
-    QObject::connect(copy, &QAction::triggered, list, [list] { QGuiApplication::clipboard()->setMimeData(rowsAsMimeData(list)); });
-    list->addAction(copy);
-    list->setContextMenuPolicy(Qt::ActionsContextMenu);
-    return list;
-}
-
-void addColumn(QTreeWidget *list, const QString &header, double widthTwips, Qt::Alignment alignment)
-{
-    const int column = list->columnCount();
-    list->setColumnCount(column + 1);
-    QTreeWidgetItem *headerItem = list->headerItem();
-    headerItem->setText(column, header);
-    headerItem->setTextAlignment(column, alignment | Qt::AlignVCenter);
-    list->setColumnWidth(column, pixels(widthTwips));
-}
-
-void appendRow(QTreeWidget *list, const QStringList &cells)
-{
-    auto *item = new QTreeWidgetItem(cells);
-    const QTreeWidgetItem *header = list->headerItem();
-    for (int column = 0; column < cells.size(); ++column)
-        item->setTextAlignment(column, Qt::Alignment(header->textAlignment(column)));
-    list->addTopLevelItem(item);
+    for (qsizetype i = 1; i < controls.size(); ++i)
+        QWidget::setTabOrder(controls[i - 1], controls[i]);
 }
 
 void centreOnScreen(QWidget *window)
