@@ -2,6 +2,7 @@
 // "&Unit Cost" fills from them.
 #pragma once
 
+#include "ui/workdetails.h"
 #include "ui/workwindow.h"
 
 #include <array>
@@ -38,4 +39,5 @@ private:
     QPushButton *m_unitCost;
     QPushButton *m_close;
     ratebook::ui::ReportList *m_table;
+    ratebook::ui::WorkDetails m_details;
 };

@@ -2,6 +2,7 @@
 // quantity box, and the material table that every change of a quantity rebuilds.
 #pragma once
 
+#include "ui/workdetails.h"
 #include "ui/workwindow.h"
 
 #include <array>
@@ -49,4 +50,5 @@ private:
     QPushButton *m_getMaterial;
     QPushButton *m_close;
     ratebook::ui::ReportList *m_table;
+    ratebook::ui::WorkDetails m_details;
 };
