@@ -1,5 +1,6 @@
 #include "app/form1.h"
 
+#include "app/identity.h"
 #include "app/windows.h"
 #include "datasheet/datasheet1.h"
 #include "extractor/form17.h"
@@ -24,7 +25,7 @@ Form1::Form1(QWidget *parent) : QWidget(parent)
     // A scaled screen gets the picture drawn at twice the pixels ("@2x" gives it that
     // pixel ratio), so it stays as sharp as at scale 1.
     const bool scaled = devicePixelRatioF() > 1;
-    Image1->setPixmap(QPixmap(scaled ? QStringLiteral(":/ratebook/picture@2x.jpg") : QStringLiteral(":/ratebook/picture.jpg")));
+    Image1->setPixmap(readArt(scaled ? QStringLiteral("picture@2x.png") : QStringLiteral("picture.png")));
     Image1->setScaledContents(true);
 
     const QFont buttonFont = ui::sansFont(12, true);

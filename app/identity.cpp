@@ -2,8 +2,19 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QImageReader>
+#include <QPixmap>
 
 namespace ratebook {
+
+// Qt decodes PNG itself; a reader left to guess the format would load and ask every
+// image-format plugin first, JPEG library and all, on the way to the first window.
+QPixmap readArt(const QString &name)
+{
+    QImageReader reader(QStringLiteral(":/ratebook/") + name, "png");
+    reader.setAutoDetectImageFormat(false);
+    return QPixmap::fromImage(reader.read());
+}
 
 void setUpApplication()
 {
@@ -15,7 +26,7 @@ void setUpApplication()
     // 64 and 96 are the doubles of 32 and 48, so a scaled screen needs no blurred icon.
     QIcon icon;
     for (int size : {16, 24, 32, 48, 64, 96})
-        icon.addFile(QStringLiteral(":/ratebook/ratebook-%1.png").arg(size), QSize(size, size));
+        icon.addPixmap(readArt(QStringLiteral("ratebook-%1.png").arg(size)));
     QApplication::setWindowIcon(icon);
     // The process ends when its last window unloads; the work windows are tool windows,
     // which Qt would not count, so the window slots decide instead.

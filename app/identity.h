@@ -1,9 +1,15 @@
 // Who the program says it is: its name and version, the desktop entry it belongs to and
-// the icon every window shows.
+// the icon every window shows; and the artwork it carries.
 #pragma once
+
+class QPixmap;
+class QString;
 
 namespace ratebook {
 
 void setUpApplication();
+
+// A PNG of the program's own artwork, by file name ("picture@2x.png" keeps its pixel ratio).
+QPixmap readArt(const QString &name);
 
 } // namespace ratebook
