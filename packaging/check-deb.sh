@@ -2,7 +2,9 @@
 # check-deb.sh CPACK CONFIG FOLDER: builds the .deb with cpack and the CPack configuration
 # into FOLDER, apart from the one `make package` makes, and unpacks it. It must install
 # exactly the program, its desktop entry, metainfo and icons (each PNG of the size its
-# folder says), and depend on the Qt 6 libraries dpkg-shlibdeps found the program uses.
+# folder says), its documents (the manual page and changelog, each the compressed copy of
+# its source) and lintian overrides, and depend on the Qt 6 libraries dpkg-shlibdeps
+# found the program uses.
 set -euo pipefail
 rm -rf "$3"
 "$1" -G DEB --config "$2" -B "$3"
@@ -20,7 +22,15 @@ expected=(
     usr/share/applications/ratebook.desktop
     usr/share/metainfo/io.github.ratebook.ratebook.metainfo.xml
     usr/share/icons/hicolor/scalable/apps/ratebook.svg
+    usr/share/doc/ratebook/copyright
+    usr/share/doc/ratebook/changelog.gz
+    usr/share/man/man1/ratebook.1.gz
+    usr/share/lintian/overrides/ratebook
 )
+source=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+for pair in usr/share/doc/ratebook/changelog.gz:CHANGELOG.md usr/share/man/man1/ratebook.1.gz:packaging/ratebook.1; do
+    zcat "$root/${pair%%:*}" 2>/dev/null | cmp -s - "$source/${pair#*:}" || fail "/${pair%%:*} is not ${pair#*:}"
+done
 for size in 16 24 32 48 64 96; do
     expected+=("usr/share/icons/hicolor/${size}x$size/apps/ratebook.png")
     file -b "$root/${expected[-1]}" 2>/dev/null | grep -q "PNG image data, $size x $size," ||

@@ -12,6 +12,9 @@ packages=(
     desktop-file-utils      # validates the desktop entry
     appstream               # validates the AppStream metainfo
     dpkg-dev file           # dpkg-shlibdeps, which works out the .deb's dependencies
+    lintian                 # Debian's checker, run on the .deb
+    man-db groff-base       # shows the manual page and reports its warnings
+    reuse                   # checks every file states its copyright and licence
     clang libclang-rt-14-dev # libFuzzer and the sanitizers' runtime for the fuzz targets
     "$@"
 )
