@@ -27,7 +27,7 @@ extern "C" Q_DECL_EXPORT bool ratebook_writeWorkbook(const ratebook::ui::Workboo
     lxw_format *bold = workbook_add_format(workbook);
     format_set_bold(bold);
     lxw_format *figure = workbook_add_format(workbook);
-    format_set_num_format(figure, "0.00");
+    format_set_num_format_index(figure, 2); // the built-in "0.00"
 
     for (const ratebook::ui::WorkbookSheet &sheet : book) {
         lxw_worksheet *worksheet = workbook_add_worksheet(workbook, sheet.name.toUtf8().constData());
