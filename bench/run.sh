@@ -16,7 +16,7 @@ failed=0
 # Writes <name>.csv (function,tag,metric,ms per iteration,...) and <name>.txt, the log.
 qtbench() {
     echo "running $1 ..." >&2
-    QT_QPA_PLATFORM=offscreen "$build/$2$1" -median "$median" \
+    QT_QPA_PLATFORM=offscreen "$build/${2:-}$1" -median "$median" \
         -o "$work/$1.csv,csv" -o "$work/$1.txt,txt" >/dev/null 2>&1 || failed=1
 }
 qtbench bench_core bench/
