@@ -6,6 +6,8 @@
 #include <xlsxwriter.h>
 
 #include <algorithm>
+#include <clocale>
+#include <string>
 
 namespace {
 
@@ -14,11 +16,24 @@ QString shownText(const ratebook::ui::WorkbookCell &cell)
     return cell.number ? QString::number(*cell.number, 'f', 2) : cell.text;
 }
 
+// libxlsxwriter prints numbers with printf, which follows LC_NUMERIC: under a comma
+// locale 1812.4 would be written "1812,4", which no spreadsheet reads as a number.
+class PointDecimals
+{
+public:
+    PointDecimals() : m_previous(std::setlocale(LC_NUMERIC, nullptr)) { std::setlocale(LC_NUMERIC, "C"); }
+    ~PointDecimals() { std::setlocale(LC_NUMERIC, m_previous.c_str()); }
+
+private:
+    std::string m_previous;
+};
+
 } // namespace
 
 extern "C" Q_DECL_EXPORT bool ratebook_writeWorkbook(const ratebook::ui::Workbook &book, const QString &path, QString *error)
 {
     static_assert(std::is_same_v<decltype(&ratebook_writeWorkbook), ratebook::ui::WorkbookFunction>);
+    const PointDecimals pointDecimals;
     lxw_workbook *workbook = workbook_new(path.toLocal8Bit().constData());
     if (!workbook) {
         *error = QStringLiteral("the file cannot be created");
