@@ -1,12 +1,14 @@
 // The windows driven as a user drives them, timed: a keystroke in the extractor to its
 // rebuilt table, a "Unit Cost" click to the rebuilt rates, each work window opened and
-// closed through the main window, and what start-up builds.
+// closed through the main window, the statement and the workbook written, and what
+// start-up builds.
 #include "tests/windowtest.h"
 #include "tests/workedexample.h"
 
 #include "app/form1.h"
 #include "datasheet/datasheet1.h"
 #include "extractor/form17.h"
+#include "ui/statementcommands.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -61,14 +63,22 @@ private slots:
         QCOMPARE(table->topLevelItem(0)->text(2), keystrokes % 2 ? "4200.00 (Nos)" : "00.00 (Nos)");
     }
 
-    void unitCostClick()
+    // The data sheet shown, the nine costs of the worked example typed.
+    static QWidget *dataSheetFilled()
     {
         QWidget *w = windows::dataSheet();
         w->show();
-        QVERIFY(QTest::qWaitForWindowExposed(w));
+        if (!QTest::qWaitForWindowExposed(w))
+            qFatal("the data sheet was not shown");
         const char *const inputs[] = {"cement1", "MM20", "MM40", "SAND", "BRICKS", "MASON1", "MASON2", "MANMAZDOOR", "WOMANMAZDOOR"};
         for (int i = 0; i < 9; ++i)
             QTest::keyClicks(child<QLineEdit>(w, inputs[i]), ExampleCosts[i]);
+        return w;
+    }
+
+    void unitCostClick()
+    {
+        QWidget *w = dataSheetFilled();
         auto *table = child<QTreeWidget>(w, "ListView1");
         auto *unitcost = child<QPushButton>(w, "unitcost");
 
@@ -77,6 +87,35 @@ private slots:
         }
         QCOMPARE(table->topLevelItemCount(), 10);
         QCOMPARE(table->topLevelItem(9)->text(3), ExampleRates[9].section('|', 3));
+    }
+
+    // The rate analysis written as a PDF, or as a workbook, from its shortcut on the
+    // filled table to the file in place; the details are asked once, before the timing.
+    void exportStatement_data()
+    {
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("suffix");
+        QTest::newRow("pdf") << "Ctrl+Shift+E" << "pdf";
+        QTest::newRow("workbook") << "Ctrl+E" << "xlsx";
+    }
+    void exportStatement()
+    {
+        QFETCH(QString, keys);
+        QFETCH(QString, suffix);
+        QTemporaryDir dir;
+        const auto previous = ui::setStatementDialogs({[](QWidget *, ui::WorkDetails &) { return true; },
+                                                       [&dir](QWidget *, auto &, auto &, auto &) { return dir.filePath("out"); }, {}});
+        QWidget *w = dataSheetFilled();
+        QTest::mouseClick(child<QPushButton>(w, "unitcost"), Qt::LeftButton);
+        auto *table = child<QTreeWidget>(w, "ListView1");
+        table->setFocus();
+        QTest::keySequence(table, QKeySequence(keys));
+        QFile::remove(dir.filePath("out." + suffix));
+        QBENCHMARK {
+            QTest::keySequence(table, QKeySequence(keys));
+        }
+        ui::setStatementDialogs(previous);
+        QVERIFY(QFileInfo(dir.filePath("out." + suffix)).size() > 1000);
     }
 
     void openAndClose_data()

@@ -3,6 +3,7 @@
 #include "common/numbertext.h"
 #include "datasheet/unitrates.h"
 #include "ui/reportlist.h"
+#include "ui/statementcommands.h"
 #include "ui/uikit.h"
 
 #include <QApplication>
@@ -94,6 +95,7 @@ datasheet1::datasheet1() : WorkWindow("datasheet1", QStringLiteral("Rate Book"),
     m_table = new ui::ReportList(this, "ListView1", ui::sansFont(9.75));
     m_table->setGeometry(ui::twipsRect(180, 2130, 10815, 2895));
     m_table->setToolTip(QStringLiteral("Click The UNIT COST Button To Get The Cost Of The Materials Per Cubicmeter."));
+    ui::addStatementCommands(m_table, m_details, [this] { return statement(); });
 
     const QFont buttonFont = ui::sansFont(8.25, true);
     m_unitCost = ui::makeButton(this, "unitcost", QStringLiteral("&Unit Cost"), buttonFont, ui::twipsRect(3982, 5160, 1335, 375));
@@ -179,6 +181,24 @@ void datasheet1::unitcost_Click()
         for (const RateRow &row : rateTableRows(costs))
             m_table->appendRow(row);
     }, [](int input) { return QString::fromLatin1(CostInputs[input].caption); });
+}
+
+// The nine costs as typed; a caption's "Per ..." is its unit, and labour is costed per
+// worker, as the prompts ask.
+ui::Statement datasheet1::statement() const
+{
+    ui::Statement s;
+    s.title = QStringLiteral("Rate Analysis");
+    s.inputsTitle = QStringLiteral("Costs at site");
+    s.inputsHeader = QStringList{QStringLiteral("Cost of"), QStringLiteral("Cost"), QStringLiteral("Per")};
+    s.tableTitle = QStringLiteral("Unit rates");
+    for (int i = 0; i < InputCount; ++i) {
+        const QString caption = QString::fromLatin1(CostInputs[i].caption);
+        const qsizetype per = caption.indexOf(QStringLiteral(" Per "));
+        s.inputs << ui::StatementInput{caption.left(per).trimmed(), m_inputs[std::size_t(i)]->text(),
+                                       per < 0 ? QStringLiteral("No") : caption.mid(per + 5).trimmed()};
+    }
+    return s;
 }
 
 void datasheet1::close_Click()

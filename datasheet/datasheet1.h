@@ -2,6 +2,7 @@
 // "&Unit Cost" fills from them.
 #pragma once
 
+#include "ui/statement.h"
 #include "ui/workdetails.h"
 #include "ui/workwindow.h"
 
@@ -34,6 +35,7 @@ private:
     void costInput_Change(int input);
     void unitcost_Click();
     void close_Click();
+    ratebook::ui::Statement statement() const;
 
     std::array<QLineEdit *, InputCount> m_inputs{};
     QPushButton *m_unitCost;

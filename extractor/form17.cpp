@@ -3,6 +3,7 @@
 #include "common/numbertext.h"
 #include "extractor/materials.h"
 #include "ui/reportlist.h"
+#include "ui/statementcommands.h"
 #include "ui/uikit.h"
 
 #include <QCheckBox>
@@ -118,6 +119,7 @@ Form17::Form17() : WorkWindow("Form17", QStringLiteral("Material Extractor"), QS
 
     m_table = new ui::ReportList(this, "ListView1", ui::sansFont(9.75));
     m_table->setGeometry(ui::twipsRect(240, 3360, 11055, 1140));
+    ui::addStatementCommands(m_table, m_details, [this] { return statement(); });
 
     const QFont buttonFont = ui::sansFont(8.25, true);
     m_disableAll = ui::makeButton(this, "desiable", QStringLiteral("&Disable All"), buttonFont, ui::twipsRect(2411, 4575, 1575, 375));
@@ -230,6 +232,21 @@ void Form17::material()
         quantities[i] = m_texts[i]->text().toStdString();
     for (const MaterialRow &row : materialTableRows(quantities))
         m_table->appendRow(row);
+}
+
+// All twelve items, each with its quantity as the box shows it (a ticked item's "0").
+ui::Statement Form17::statement() const
+{
+    ui::Statement s;
+    s.title = QStringLiteral("Material Statement");
+    s.inputsTitle = QStringLiteral("Quantities of work");
+    s.inputsHeader = QStringList{QStringLiteral("Item of work"), QStringLiteral("Quantity"), QStringLiteral("Unit")};
+    s.tableTitle = QStringLiteral("Materials needed");
+    for (int i = 0; i < ItemCount; ++i) {
+        const QString unit = QString::fromLatin1(Items[i].unit).remove(QLatin1Char('(')).remove(QLatin1Char(')'));
+        s.inputs << ui::StatementInput{QString::fromLatin1(Items[i].name).simplified(), m_texts[std::size_t(i)]->text(), unit.trimmed()};
+    }
+    return s;
 }
 
 void Form17::reportingFailures(const std::function<void()> &body)

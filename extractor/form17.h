@@ -2,6 +2,7 @@
 // quantity box, and the material table that every change of a quantity rebuilds.
 #pragma once
 
+#include "ui/statement.h"
 #include "ui/workdetails.h"
 #include "ui/workwindow.h"
 
@@ -42,6 +43,7 @@ private:
     void setAllTicks(bool ticked);
     void material();
     void reportingFailures(const std::function<void()> &body);
+    ratebook::ui::Statement statement() const;
 
     std::array<QCheckBox *, ItemCount> m_checks{};
     std::array<QLineEdit *, ItemCount> m_texts{};

@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# check-deb.sh CPACK CONFIG FOLDER: builds the .deb with cpack and the CPack configuration
-# into FOLDER, apart from the one `make package` makes, and unpacks it. It must install
-# exactly the program, its desktop entry, metainfo and icons (each PNG of the size its
-# folder says), its documents (the manual page and changelog, each the compressed copy of
-# its source) and lintian overrides, and depend on the Qt 6 libraries dpkg-shlibdeps
-# found the program uses.
+# check-deb.sh CPACK CONFIG FOLDER LIBDIR: builds the .deb with cpack and the CPack
+# configuration into FOLDER, apart from the one `make package` makes, and unpacks it. It
+# must install exactly the program, its two modules (printing and the workbook writer, in
+# LIBDIR/ratebook), its desktop entry, metainfo and icons (each PNG of the size its folder
+# says), its documents (the manual page and changelog, each the compressed copy of its
+# source) and lintian overrides, and depend on the libraries dpkg-shlibdeps found the
+# program and modules use.
 set -euo pipefail
 rm -rf "$3"
 "$1" -G DEB --config "$2" -B "$3"
@@ -19,6 +20,8 @@ fail() { echo "$*"; failed=1; }
 
 expected=(
     usr/bin/ratebook
+    "usr/$4/ratebook/libratebook_printing.so"
+    "usr/$4/ratebook/libratebook_workbook.so"
     usr/share/applications/ratebook.desktop
     usr/share/metainfo/io.github.ratebook.ratebook.metainfo.xml
     usr/share/icons/hicolor/scalable/apps/ratebook.svg
@@ -43,7 +46,7 @@ found=$(cd "$root" && find . -type f -printf '%P\n' | sort)
 [ "$(dpkg-deb -f "$deb" Package)" = ratebook ] || fail "package name: $(dpkg-deb -f "$deb" Package)"
 depends=$(dpkg-deb -f "$deb" Depends)
 names=$(tr ',|' '\n\n' <<<"$depends" | sed 's/(.*//; s/ //g')
-for package in libqt6core6 libqt6gui6 libqt6widgets6 qt6-qpa-plugins libc6 libstdc++6; do
+for package in libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 libxlsxwriter4 qt6-qpa-plugins libc6 libstdc++6; do
     grep -qxF "$package" <<<"$names" || fail "Depends lacks $package: $depends"
 done
 [ $failed -eq 0 ] && echo "$(basename "$deb"): $(echo $found | wc -w) files; Depends: $depends"

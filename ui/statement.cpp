@@ -1,0 +1,204 @@
+// SPDX-FileCopyrightText: 2026 ratebook developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/statement.h"
+
+#include "ui/uikit.h"
+
+#include <QLocale>
+#include <QPagedPaintDevice>
+#include <QPainter>
+
+#include <algorithm>
+#include <functional>
+#include <numeric>
+
+namespace ratebook::ui {
+
+namespace {
+
+// The statement is first cut into lines of known height, so that the pages can be
+// counted before the first is painted.
+struct Line
+{
+    qreal height;
+    std::function<void(QPainter &painter, qreal top)> draw;
+};
+
+// A column of figures reads best flush right; a column of names flush left.
+bool isFigureColumn(const QList<QStringList> &rows, qsizetype column)
+{
+    return std::all_of(rows.begin(), rows.end(), [column](const QStringList &row) {
+        const QString cell = row.value(column).trimmed();
+        return cell.isEmpty() || cell.front().isDigit() || cell.front() == QLatin1Char('.');
+    });
+}
+
+class Layout
+{
+public:
+    Layout(QPagedPaintDevice &device, qreal width) : m_device(device), m_width(width), m_mm(device.logicalDpiY() / 25.4) {}
+
+    qreal mm(qreal millimetres) const { return millimetres * m_mm; }
+    QFont font(qreal points, bool bold = false) const { return sansFont(points, bold); }
+    qreal lineHeight(const QFont &f) const { return QFontMetricsF(f, &m_device).height(); }
+    qreal textWidth(const QFont &f, const QString &text) const { return QFontMetricsF(f, &m_device).horizontalAdvance(text); }
+
+    void space(qreal millimetres) { m_lines.push_back({mm(millimetres), [](QPainter &, qreal) {}}); }
+
+    void text(const QString &text, const QFont &f, Qt::Alignment alignment = Qt::AlignLeft)
+    {
+        const qreal height = lineHeight(f) * 1.3;
+        m_lines.push_back({height, [=, width = m_width](QPainter &p, qreal top) {
+            p.setFont(f);
+            p.drawText(QRectF(0, top, width, height), alignment | Qt::AlignVCenter, text);
+        }});
+    }
+
+    // "Label: value" lines with the values lined up after the widest label.
+    void fields(const QList<std::pair<QString, QString>> &fields)
+    {
+        const QFont label = font(10, true), value = font(10);
+        qreal indent = 0;
+        for (const auto &[name, _] : fields)
+            indent = std::max(indent, textWidth(label, name));
+        indent += mm(3);
+        const qreal height = lineHeight(value) * 1.4;
+        for (const auto &[name, shown] : fields) {
+            m_lines.push_back({height, [=, width = m_width](QPainter &p, qreal top) {
+                p.setFont(label);
+                p.drawText(QRectF(0, top, indent, height), Qt::AlignLeft | Qt::AlignVCenter, name);
+                p.setFont(value);
+                p.drawText(QRectF(indent, top, width - indent, height), Qt::AlignLeft | Qt::AlignVCenter, shown);
+            }});
+        }
+    }
+
+    // A ruled table: the header in bold, every cell as given. Where the columns would not
+    // fit the width at the usual size, the whole table is set smaller.
+    void table(const QStringList &header, const QList<QStringList> &rows)
+    {
+        QFont body = font(9.5), bold = font(9.5, true);
+        const qsizetype columns = header.size();
+        const qreal gap = mm(4);
+        QList<qreal> widths(columns, 0);
+        for (qsizetype c = 0; c < columns; ++c) {
+            widths[c] = textWidth(bold, header[c]);
+            for (const QStringList &row : rows)
+                widths[c] = std::max(widths[c], textWidth(body, row.value(c)));
+        }
+        const qreal natural = std::accumulate(widths.begin(), widths.end(), gap * qreal(columns - 1));
+        const qreal scale = std::min<qreal>(1, m_width / natural);
+        body.setPointSizeF(body.pointSizeF() * scale);
+        bold.setPointSizeF(bold.pointSizeF() * scale);
+        QList<qreal> left(columns, 0);
+        for (qsizetype c = 1; c < columns; ++c)
+            left[c] = left[c - 1] + (widths[c - 1] + gap) * scale;
+        QList<Qt::Alignment> align(columns);
+        for (qsizetype c = 0; c < columns; ++c)
+            align[c] = (isFigureColumn(rows, c) ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
+
+        const qreal height = lineHeight(body) * 1.5;
+        auto row = [=, width = m_width](const QStringList &cells, const QFont &f, bool ruleBelow) {
+            return Line{height, [=](QPainter &p, qreal top) {
+                p.setFont(f);
+                for (qsizetype c = 0; c < columns; ++c)
+                    p.drawText(QRectF(left[c], top, widths[c] * scale, height), align[c], cells.value(c));
+                if (ruleBelow)
+                    p.drawLine(QPointF(0, top + height), QPointF(width, top + height));
+            }};
+        };
+        m_lines.push_back(row(header, bold, true));
+        for (qsizetype r = 0; r < rows.size(); ++r)
+            m_lines.push_back(row(rows[r], body, r + 1 == rows.size()));
+    }
+
+    // Room to sign under two ruled lines, kept together on one page.
+    void signatures(const QStringList &roles)
+    {
+        const QFont f = font(10);
+        const qreal height = mm(22), column = m_width / qreal(roles.size());
+        const qreal caption = lineHeight(f) * 1.3, rule = column - mm(12);
+        m_lines.push_back({height, [=](QPainter &p, qreal top) {
+            p.setFont(f);
+            for (qsizetype i = 0; i < roles.size(); ++i) {
+                const qreal x = column * qreal(i), base = top + height - caption;
+                p.drawLine(QPointF(x, base), QPointF(x + rule, base));
+                p.drawText(QRectF(x, base, column, caption), Qt::AlignLeft | Qt::AlignVCenter, roles[i]);
+            }
+        }});
+    }
+
+    // Pages hold whole lines, the footer kept clear at the bottom of each.
+    bool paint(qreal pageHeight)
+    {
+        const QFont footerFont = font(8.5);
+        const qreal footer = lineHeight(footerFont) * 2;
+        QList<qsizetype> pageStarts{0};
+        qreal y = 0;
+        for (qsizetype i = 0; i < m_lines.size(); ++i) {
+            if (y + m_lines[i].height > pageHeight - footer && y > 0) {
+                pageStarts << i;
+                y = 0;
+            }
+            y += m_lines[i].height;
+        }
+        QPainter painter;
+        if (!painter.begin(&m_device))
+            return false;
+        const qsizetype pages = pageStarts.size();
+        for (qsizetype page = 0; page < pages; ++page) {
+            if (page > 0)
+                m_device.newPage();
+            const qsizetype end = page + 1 < pages ? pageStarts[page + 1] : m_lines.size();
+            y = 0;
+            for (qsizetype i = pageStarts[page]; i < end; ++i) {
+                m_lines[i].draw(painter, y);
+                y += m_lines[i].height;
+            }
+            painter.setFont(footerFont);
+            painter.drawText(QRectF(0, pageHeight - footer, m_width, footer), Qt::AlignHCenter | Qt::AlignBottom,
+                             QStringLiteral("Page %1 of %2").arg(page + 1).arg(pages));
+        }
+        return painter.end();
+    }
+
+private:
+    QPagedPaintDevice &m_device;
+    qreal m_width;
+    qreal m_mm;
+    QList<Line> m_lines;
+};
+
+} // namespace
+
+QPageSize::PageSizeId localPaperSize()
+{
+    return QLocale().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter : QPageSize::A4;
+}
+
+bool paintStatement(QPagedPaintDevice &device, const Statement &s)
+{
+    device.setPageMargins(QMarginsF(20, 15, 20, 15), QPageLayout::Millimeter);
+    const QRect area = device.pageLayout().paintRectPixels(device.logicalDpiY());
+    Layout layout(device, area.width());
+
+    layout.text(s.title, layout.font(16, true), Qt::AlignHCenter);
+    layout.space(4);
+    layout.fields({{QStringLiteral("Name of work:"), s.details.work},
+                   {QStringLiteral("Place:"), s.details.place},
+                   {QStringLiteral("Date:"), QLocale().toString(s.date, QLocale::LongFormat)}});
+    layout.space(5);
+    layout.text(s.inputsTitle, layout.font(11, true));
+    QList<QStringList> inputs;
+    for (const StatementInput &input : s.inputs)
+        inputs << QStringList{input.name, input.text, input.unit};
+    layout.table(s.inputsHeader, inputs);
+    layout.space(6);
+    layout.text(s.tableTitle, layout.font(11, true));
+    layout.table(s.header, s.rows);
+    layout.space(8);
+    layout.signatures({QStringLiteral("Prepared by"), QStringLiteral("Checked by")});
+    return layout.paint(area.height());
+}
+
+} // namespace ratebook::ui
