@@ -13,6 +13,8 @@ packages=(
     appstream               # validates the AppStream metainfo
     dpkg-dev file           # dpkg-shlibdeps, which works out the .deb's dependencies
     clang libclang-rt-14-dev # libFuzzer and the sanitizers' runtime for the fuzz targets
+    xvfb openbox            # a virtual X server and a window manager for the real-keyboard test
+    xdotool                 # sends that test's keys through the X server (XTest)
     "$@"
 )
 
