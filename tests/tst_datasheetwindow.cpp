@@ -91,7 +91,7 @@ private slots:
         QApplication::clipboard()->setText("999");
         QTest::keyClicks(sand, "45");
         sand->selectAll(); // Ctrl+C and Ctrl+X would have something to take, a paste something to replace
-        QTest::keySequence(sand, QKeySequence("Ctrl+V, Shift+Ins, Ctrl+C, Ctrl+X"));
+        QTest::keySequence(sand, QKeySequence("Ctrl+V, Ctrl+C, Ctrl+X"));
         QCOMPARE(sand->text() + '|' + QApplication::clipboard()->text(), QString("45|999"));
         QTest::keySequence(sand, QKeySequence("Home, Del"));
         QCOMPARE(sand->text(), QString("5"));

@@ -201,7 +201,7 @@ protected:
         for (int c : tabOrder) if (c >= texts.size() || enabled[c]) order << c;
         const qsizetype next = order.indexOf(focus) + (action == "key Tab" ? 1 : order.size() - 1);
         const bool tab = action == "key Tab" || action == "key Backtab";
-        if (focus == keysOpen && (kind == "type" || (kind == "key" && !tab))) enabled[keysOpen - texts.size()] = true;
+        if (focus == keysOpen && ((kind == "type" && arg[0].isPrint()) || (kind == "key" && !tab))) enabled[keysOpen - texts.size()] = true;
         if (action == "close box" || action == "key " + closeKey) open();
         else if (kind == "click") selected = false, activate(focus = int(names.indexOf(arg)));
         else if (tab) selected = !texts.value(focus = order[next % order.size()]).isEmpty();

@@ -19,6 +19,8 @@ packages=(
     man-db groff-base       # shows the manual page and reports its warnings
     reuse                   # checks every file states its copyright and licence
     clang libclang-rt-14-dev # libFuzzer and the sanitizers' runtime for the fuzz targets
+    xvfb openbox            # a virtual X server and a window manager for the real-keyboard test
+    xdotool                 # sends that test's keys through the X server (XTest)
     "$@"
 )
 

@@ -72,25 +72,18 @@ int characterCode(const QKeyEvent *event)
         return event->modifiers() & Qt::ControlModifier ? 127 : 8;
     case Qt::Key_Escape:
         return 27;
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-        return -1;
     default:
         break;
     }
-    // The clipboard and editing shortcuts, whichever keys the platform binds them to.
-    static const std::pair<QKeySequence::StandardKey, int> shortcuts[] = {
-        {QKeySequence::Paste, 22}, {QKeySequence::Copy, 3}, {QKeySequence::Cut, 24},
-        {QKeySequence::Undo, 26}, {QKeySequence::Redo, 25}, {QKeySequence::SelectAll, 1},
-    };
-    for (const auto &[shortcut, code] : shortcuts) {
-        if (event->matches(shortcut))
-            return code;
-    }
+    // A control chord types its letter's control character, whatever text the platform
+    // gives it; keyboard layouts that move letters move the chord with them.
     if ((event->modifiers() & Qt::ControlModifier) && event->key() >= Qt::Key_A && event->key() <= Qt::Key_Z)
         return event->key() - Qt::Key_A + 1;
-    const QString text = event->text();
-    return text.isEmpty() ? -1 : text.at(0).unicode();
+    // Only printable text is typed: X11 gives Delete the text "\x7f" and Tab "\t", yet
+    // they edit and move. So do Insert, the arrows and the edit chords Shift+Insert,
+    // Ctrl+Insert and Shift+Delete, which carry no text at all.
+    const QList<uint> typed = event->text().toUcs4();
+    return typed.isEmpty() || !QChar::isPrint(char32_t(typed.front())) ? -1 : int(typed.front());
 }
 
 void reportingFailures(QWidget *window, const std::function<void()> &body,
@@ -139,14 +132,72 @@ void chainTabOrder(const QList<QWidget *> &controls)
         QWidget::setTabOrder(controls[i - 1], controls[i]);
 }
 
-void centreOnScreen(QWidget *window)
+namespace {
+
+// What the window manager draws around a window's client area; none until it has framed it.
+QMargins frameOf(const QWidget *window)
+{
+    const QRect frame = window->frameGeometry(), client = window->geometry();
+    return {client.left() - frame.left(), client.top() - frame.top(), frame.right() - client.right(),
+            frame.bottom() - client.bottom()};
+}
+
+// A move places the frame's corner, so the window lands where this puts it only if its frame
+// is the one given.
+void placeCentred(QWidget *window, const QMargins &frame)
 {
     const QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
     if (!screen)
         return;
-    QRect frame = window->frameGeometry();
-    frame.moveCenter(screen->availableGeometry().center());
-    window->move(frame.topLeft());
+    QRect whole = QRect(QPoint(), window->size()).marginsAdded(frame);
+    whole.moveCenter(screen->availableGeometry().center());
+    window->move(whole.topLeft());
+}
+
+// Once the window manager has framed the window (it moves the client into the frame), sets
+// the window right if its frame turned out other than the one it was placed by.
+class FrameCheck : public QObject
+{
+public:
+    FrameCheck(QWidget *window, const QMargins &assumed) : QObject(window), m_assumed(assumed)
+    {
+        window->installEventFilter(this);
+    }
+
+private:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        auto *window = static_cast<QWidget *>(watched);
+        const QMargins frame = frameOf(window);
+        if (event->type() != QEvent::Move || !event->spontaneous() || frame.isNull())
+            return false;
+        if (frame != m_assumed)
+            placeCentred(window, frame);
+        deleteLater();
+        return false;
+    }
+
+    const QMargins m_assumed;
+};
+
+} // namespace
+
+// A window's frame is known only once it is on screen, and placing it after that would show
+// it jump. So the frame of a window the same window manager has already framed (the one
+// that opens this) stands in for its own, and a frame that differs is set right at once.
+void centreOnScreen(QWidget *window)
+{
+    QMargins frame = frameOf(window);
+    if (!window->isVisible()) {
+        for (const QWidget *shown : QApplication::topLevelWidgets()) {
+            if (shown != window && shown->isVisible() && !frameOf(shown).isNull()) {
+                frame = frameOf(shown);
+                break;
+            }
+        }
+        new FrameCheck(window, frame);
+    }
+    placeCentred(window, frame);
 }
 
 } // namespace ratebook::ui

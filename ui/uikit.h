@@ -45,8 +45,9 @@ void showMessage(QWidget *parent, const QString &prompt, const QString &title = 
 using MessageHandler = std::function<void(QWidget *parent, const Message &message)>;
 MessageHandler setMessageHandler(MessageHandler handler);
 
-// The character code a key press types (13 for Enter, 8 for Backspace, 22 for the paste
-// shortcut, and so on), or -1 for a key that types nothing: arrows, Tab, function keys.
+// The character code a key press types: a printable character, Enter 13, Backspace 8,
+// Escape 27 or a Ctrl+letter chord 1 to 26 (Ctrl+V 22). -1 for a key that types nothing
+// and only edits or moves: Delete, Insert, arrows, Tab, function keys, Shift+Insert.
 int characterCode(const QKeyEvent *event);
 
 // Runs a handler's body; a computation that fails abandons it and is reported, naming
@@ -63,7 +64,7 @@ QGroupBox *makeFrame(QWidget *parent, const char *name, const QString &caption, 
 // Tab goes from each control to the next in the list.
 void chainTabOrder(const QList<QWidget *> &controls);
 
-// Puts a window where the system would centre it.
+// Centres a window, its frame included, on the free area of its screen.
 void centreOnScreen(QWidget *window);
 
 } // namespace ratebook::ui
