@@ -3,6 +3,7 @@
 #pragma once
 
 #include "ui/workdetails.h"
+#include "ui/workfile.h"
 #include "ui/workwindow.h"
 
 #include <array>
@@ -23,6 +24,10 @@ public:
 
     void Form_Load();
     short checktextbox();
+    // What its files hold, and putting an opened file's values in, each through the
+    // handlers a user's change runs; the analysis then runs as "&Unit Cost" would.
+    static ratebook::ui::WorkFileLayout fileLayout();
+    void load(const ratebook::ui::WorkFile &file);
 
 protected:
     bool keyPreview(QWidget *target, QKeyEvent *event) override;
@@ -34,6 +39,8 @@ private:
     void costInput_Change(int input);
     void unitcost_Click();
     void close_Click();
+    void openFile(const QString &path);
+    ratebook::ui::WorkFile contents() const;
 
     std::array<QLineEdit *, InputCount> m_inputs{};
     QPushButton *m_unitCost;
