@@ -210,10 +210,22 @@ void writeWorkFile(const QString &path, const WorkFile &file)
         top.insert(QStringLiteral("ticks"), toObject(file.ticks));
     if (!file.open.isEmpty())
         top.insert(QStringLiteral("open"), toObject(file.open));
+    const QByteArray bytes = QJsonDocument(top).toJson();
     QSaveFile out(path);
-    if (!out.open(QIODevice::WriteOnly) || out.write(QJsonDocument(top).toJson()) < 0 || !out.commit())
+    QString failure;
+    if (!out.open(QIODevice::WriteOnly)) {
+        failure = out.errorString();
+    } else if (out.write(bytes) != bytes.size() || !out.flush()) {
+        // A write cut short (a full disk) sets no error that commit() heeds: it would
+        // put the shortened file in place of the earlier one.
+        failure = tr("not all of it could be written; the disk may be full");
+        out.cancelWriting();
+    }
+    if (failure.isEmpty() && !out.commit())
+        failure = out.errorString();
+    if (!failure.isEmpty())
         throw WorkFileError(tr("\"%1\" could not be saved (%2); any earlier file of that name is as it was.")
-                                .arg(shownPath(path), out.errorString()));
+                                .arg(shownPath(path), failure));
 }
 
 void addFileCommands(ReportList *table, std::function<void(const QString &)> open, std::function<WorkFile()> contents)
