@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # check-deb.sh CPACK CONFIG FOLDER: builds the .deb with cpack and the CPack configuration
 # into FOLDER, apart from the one `make package` makes, and unpacks it. It must install
-# exactly the program, its desktop entry, metainfo and icons (each PNG of the size its
+# exactly the program, its desktop entry, metainfo, MIME type and icons (each PNG of the size its
 # folder says), and depend on the Qt 6 libraries dpkg-shlibdeps found the program uses.
 set -euo pipefail
 rm -rf "$3"
@@ -19,6 +19,7 @@ expected=(
     usr/bin/ratebook
     usr/share/applications/ratebook.desktop
     usr/share/metainfo/io.github.ratebook.ratebook.metainfo.xml
+    usr/share/mime/packages/ratebook.xml
     usr/share/icons/hicolor/scalable/apps/ratebook.svg
 )
 for size in 16 24 32 48 64 96; do
