@@ -217,9 +217,9 @@ void writeWorkFile(const QString &path, const WorkFile &file)
         failure = out.errorString();
     } else if (out.write(bytes) != bytes.size() || !out.flush()) {
         // A write cut short (a full disk) sets no error that commit() heeds: it would
-        // put the shortened file in place of the earlier one.
+        // put the shortened file in place of the earlier one. Left uncommitted, the
+        // temporary file is removed.
         failure = tr("not all of it could be written; the disk may be full");
-        out.cancelWriting();
     }
     if (failure.isEmpty() && !out.commit())
         failure = out.errorString();
