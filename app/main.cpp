@@ -1,7 +1,7 @@
-// ratebook starts with its main window and ends when the last of its windows unloads.
-#include "app/form1.h"
+// ratebook starts with its main window, or with a file it was handed open in its work
+// window, and ends when the last of its windows unloads.
 #include "app/identity.h"
-#include "app/windows.h"
+#include "app/startup.h"
 
 #include <QApplication>
 
@@ -34,6 +34,6 @@ int main(int argc, char *argv[])
     }
     QApplication app(argc, argv);
     ratebook::setUpApplication();
-    ratebook::windows::form1()->show();
+    ratebook::start(QApplication::arguments());
     return app.exec();
 }

@@ -95,6 +95,7 @@ datasheet1::datasheet1() : WorkWindow("datasheet1", QStringLiteral("Rate Book"),
     m_table = new ui::ReportList(this, "ListView1", ui::sansFont(9.75));
     m_table->setGeometry(ui::twipsRect(180, 2130, 10815, 2895));
     m_table->setToolTip(QStringLiteral("Click The UNIT COST Button To Get The Cost Of The Materials Per Cubicmeter."));
+    ui::addFileCommands(m_table, [this](const QString &path) { openFile(path); }, [this] { return contents(); });
     ui::addStatementCommands(m_table, m_details, [this] { return statement(); });
 
     const QFont buttonFont = ui::sansFont(8.25, true);
@@ -204,4 +205,36 @@ ui::Statement datasheet1::statement() const
 void datasheet1::close_Click()
 {
     close();
+}
+
+ui::WorkFileLayout datasheet1::fileLayout()
+{
+    ui::WorkFileLayout layout{QStringLiteral("costs"), {}, {}, {}};
+    for (const CostInputRow &row : CostInputs)
+        layout.texts << QString::fromLatin1(row.name);
+    return layout;
+}
+
+void datasheet1::openFile(const QString &path)
+{
+    ui::openWorkFile(this, path, fileLayout(), [this](const ui::WorkFile &file) { load(file); });
+}
+
+// Each text as a user would leave it, so the change rule runs; then the analysis, with
+// its messages, as if "&Unit Cost" were clicked.
+void datasheet1::load(const ui::WorkFile &file)
+{
+    for (QLineEdit *input : m_inputs)
+        input->setText(file.texts.value(input->objectName()));
+    m_details.work = file.details.work;
+    m_details.place = file.details.place;
+    unitcost_Click();
+}
+
+ui::WorkFile datasheet1::contents() const
+{
+    ui::WorkFile file{fileLayout().kind, {}, {}, {}, m_details, {}};
+    for (const QLineEdit *input : m_inputs)
+        file.texts.insert(input->objectName(), input->text());
+    return file;
 }

@@ -4,6 +4,7 @@
 
 #include "ui/statement.h"
 #include "ui/workdetails.h"
+#include "ui/workfile.h"
 #include "ui/workwindow.h"
 
 #include <array>
@@ -24,6 +25,10 @@ public:
 
     void Form_Load();
     short checktextbox();
+    // What its files hold, and putting an opened file's values in, each through the
+    // handlers a user's change runs; the analysis then runs as "&Unit Cost" would.
+    static ratebook::ui::WorkFileLayout fileLayout();
+    void load(const ratebook::ui::WorkFile &file);
 
 protected:
     bool keyPreview(QWidget *target, QKeyEvent *event) override;
@@ -36,6 +41,8 @@ private:
     void unitcost_Click();
     void close_Click();
     ratebook::ui::Statement statement() const;
+    void openFile(const QString &path);
+    ratebook::ui::WorkFile contents() const;
 
     std::array<QLineEdit *, InputCount> m_inputs{};
     QPushButton *m_unitCost;

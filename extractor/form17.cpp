@@ -11,6 +11,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QStyle>
 #include <QStyleOptionButton>
 
@@ -119,6 +120,7 @@ Form17::Form17() : WorkWindow("Form17", QStringLiteral("Material Extractor"), QS
 
     m_table = new ui::ReportList(this, "ListView1", ui::sansFont(9.75));
     m_table->setGeometry(ui::twipsRect(240, 3360, 11055, 1140));
+    ui::addFileCommands(m_table, [this](const QString &path) { openFile(path); }, [this] { return contents(); });
     ui::addStatementCommands(m_table, m_details, [this] { return statement(); });
 
     const QFont buttonFont = ui::sansFont(8.25, true);
@@ -251,5 +253,61 @@ ui::Statement Form17::statement() const
 
 void Form17::reportingFailures(const std::function<void()> &body)
 {
+    if (m_opening) {
+        try {
+            body();
+        } catch (const ComputeError &) {
+            // reported once, by the recomputation that ends the opening
+        }
+        return;
+    }
     ui::reportingFailures(this, body, [](int input) { return QString::fromLatin1(Items[input].name); });
+}
+
+ui::WorkFileLayout Form17::fileLayout()
+{
+    ui::WorkFileLayout layout{QStringLiteral("quantities"), {}, {}, {}};
+    for (int n = 1; n <= ItemCount; ++n) {
+        layout.texts << QStringLiteral("Text%1").arg(n);
+        layout.ticks << QStringLiteral("Check%1").arg(n);
+    }
+    layout.open = layout.texts; // item 1's key can open its box while it stays ticked
+    return layout;
+}
+
+void Form17::openFile(const QString &path)
+{
+    ui::openWorkFile(this, path, fileLayout(), [this](const ui::WorkFile &file) { load(file); });
+}
+
+// The ticks first, each through its click handler, and the open boxes; then the texts
+// through their change handlers. A text that is not a number is reported once, by the
+// recomputation at the end, not again at every later change.
+void Form17::load(const ui::WorkFile &file)
+{
+    {
+        const QScopedValueRollback opening(m_opening, true);
+        for (int i = 0; i < ItemCount; ++i) {
+            QLineEdit *text = m_texts[std::size_t(i)];
+            m_checks[std::size_t(i)]->setChecked(file.ticks.value(m_checks[std::size_t(i)]->objectName()));
+            text->setEnabled(file.open.value(text->objectName()));
+        }
+        for (QLineEdit *text : m_texts)
+            text->setText(file.texts.value(text->objectName()));
+    }
+    m_details.work = file.details.work;
+    m_details.place = file.details.place;
+    Command1_Click();
+}
+
+ui::WorkFile Form17::contents() const
+{
+    ui::WorkFile file{fileLayout().kind, {}, {}, {}, m_details, {}};
+    for (int i = 0; i < ItemCount; ++i) {
+        const QLineEdit *text = m_texts[std::size_t(i)];
+        file.texts.insert(text->objectName(), text->text());
+        file.ticks.insert(m_checks[std::size_t(i)]->objectName(), m_checks[std::size_t(i)]->isChecked());
+        file.open.insert(text->objectName(), text->isEnabled());
+    }
+    return file;
 }

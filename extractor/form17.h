@@ -4,6 +4,7 @@
 
 #include "ui/statement.h"
 #include "ui/workdetails.h"
+#include "ui/workfile.h"
 #include "ui/workwindow.h"
 
 #include <array>
@@ -25,6 +26,10 @@ public:
     Form17();
 
     void Form_Load();
+    // What its files hold, and putting an opened file's values in, each through the
+    // handlers a user's change runs; the analysis then runs as "&Get Material" would.
+    static ratebook::ui::WorkFileLayout fileLayout();
+    void load(const ratebook::ui::WorkFile &file);
 
 protected:
     bool keyPreview(QWidget *target, QKeyEvent *event) override;
@@ -44,6 +49,8 @@ private:
     void material();
     void reportingFailures(const std::function<void()> &body);
     ratebook::ui::Statement statement() const;
+    void openFile(const QString &path);
+    ratebook::ui::WorkFile contents() const;
 
     std::array<QCheckBox *, ItemCount> m_checks{};
     std::array<QLineEdit *, ItemCount> m_texts{};
@@ -53,4 +60,5 @@ private:
     QPushButton *m_close;
     ratebook::ui::ReportList *m_table;
     ratebook::ui::WorkDetails m_details;
+    bool m_opening = false; // a file's values are going in
 };

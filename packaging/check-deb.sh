@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# check-deb.sh CPACK CONFIG FOLDER LIBDIR: builds the .deb with cpack and the CPack
+# check-deb.sh CPACK CONFIG FOLDER MODULEDIR: builds the .deb with cpack and the CPack
 # configuration into FOLDER, apart from the one `make package` makes, and unpacks it. It
 # must install exactly the program, its two modules (printing and the workbook writer, in
-# LIBDIR/ratebook), its desktop entry, metainfo and icons (each PNG of the size its folder
+# MODULEDIR), its desktop entry, metainfo, MIME type and icons (each PNG of the size its folder
 # says), its documents (the manual page and changelog, each the compressed copy of its
 # source) and lintian overrides, and depend on the libraries dpkg-shlibdeps found the
 # program and modules use.
@@ -20,10 +20,11 @@ fail() { echo "$*"; failed=1; }
 
 expected=(
     usr/bin/ratebook
-    "usr/$4/ratebook/libratebook_printing.so"
-    "usr/$4/ratebook/libratebook_workbook.so"
+    "usr/$4/libratebook_printing.so"
+    "usr/$4/libratebook_workbook.so"
     usr/share/applications/ratebook.desktop
     usr/share/metainfo/io.github.ratebook.ratebook.metainfo.xml
+    usr/share/mime/packages/ratebook.xml
     usr/share/icons/hicolor/scalable/apps/ratebook.svg
     usr/share/doc/ratebook/copyright
     usr/share/doc/ratebook/changelog.gz
