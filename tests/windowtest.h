@@ -4,8 +4,8 @@
 
 #include "app/form1.h"
 #include "app/identity.h"
-#include "ui/uikit.h"
 #include "app/windows.h"
+#include "ui/uikit.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -13,26 +13,17 @@
 class MessageLog
 {
 public:
-    MessageLog() { m_previous = ratebook::ui::setMessageHandler([this](QWidget *, const auto &m) { m_messages.append(m); }); }
+    MessageLog() { m_previous = ratebook::ui::setMessageHandler([this](QWidget *, const auto &m) { m_said << m.title + '|' + m.prompt; }); }
     ~MessageLog() { ratebook::ui::setMessageHandler(m_previous); }
-
-    QList<ratebook::ui::Message> take() { return std::exchange(m_messages, {}); }
+    // Each message as "title|prompt".
+    QStringList take() { return std::exchange(m_said, {}); }
 
 private:
-    QList<ratebook::ui::Message> m_messages;
+    QStringList m_said;
     ratebook::ui::MessageHandler m_previous;
 };
 
-// The data sheet's cost boxes in their order, and the extractor's items as their captions name them.
-inline const char *const CostBoxes[] = {"cement1", "MM20", "MM40", "SAND", "BRICKS", "MASON1", "MASON2", "MANMAZDOOR",
-                                        "WOMANMAZDOOR"};
-inline const QStringList WorkItems = {"PCC (1:4:8) mix", "PCC (1:5:10) mix", "RCC (1:2:4) mix", "RCC (1:1.5:3)",
-    "Brick Masonary With CM (1:4) mix", "Brick Masonary With CM (1:5) mix", "Brick Masonary With CM (1:6) mix",
-    "Brick Masonary With CM (1:8) mix", "Plastering with CM (1:3) Mix, 12  mm Thick",
-    "Plastering with CM (1:3) Mix, 20 mm Thick", "Plastering with CM (1:5) Mix, 12 mm Thick",
-    "Plastering with CM (1:5) Mix, 20 mm Thick"};
-
-// The windows the program has on screen (hidden ones waiting for deletion excluded).
+// The windows on screen (hidden ones waiting for deletion left out).
 inline QWidgetList visibleWindows()
 {
     QWidgetList shown = QApplication::topLevelWidgets();
@@ -40,7 +31,7 @@ inline QWidgetList visibleWindows()
     return shown;
 }
 
-// Closes every window as its close box would, round again for the main window a work window
+// Closes every window as its close box would, again for the main window a work window
 // brings back, and waits until all are deleted.
 inline void closeEverything()
 {
@@ -51,25 +42,21 @@ inline void closeEverything()
     QVERIFY(ratebook::windows::noneLoaded());
 }
 
-// Types any text key by key, control characters and non-ASCII ones as keys that carry
-// just their text; QTest::keyClicks only knows the printable keys of ASCII.
-inline void typeText(QWidget *target, const QString &text)
+template <class T = QWidget>
+T *child(QWidget *window, const QString &name)
 {
-    for (const QChar c : text) {
-        if (c.unicode() >= 32 && c.unicode() < 127)
-            QTest::keyClick(target, char(c.unicode()));
-        else
-            QTest::sendKeyEvent(QTest::Click, target, Qt::Key_unknown, QString(c), Qt::NoModifier);
-    }
+    T *found = window->findChild<T *>(name);
+    if (!found)
+        qFatal("no control named %s", qPrintable(name));
+    return found;
 }
 
-template <class T>
-T *child(QWidget *window, const char *name)
+// Clicks a button a user finds by its caption.
+inline void press(QWidget *window, const QString &name, const QString &caption)
 {
-    T *found = window->findChild<T *>(QString::fromLatin1(name));
-    if (!found)
-        qFatal("no control named %s", name);
-    return found;
+    auto *button = child<QPushButton>(window, name);
+    QCOMPARE(button->text(), caption);
+    QTest::mouseClick(button, Qt::LeftButton);
 }
 
 // The main window, or the work window named (datasheet1, Form17) opened by a click on its
@@ -99,6 +86,5 @@ inline QStringList tableRows(QWidget *window)
 // answers it with OK; returns what the box showed as "title|text|icon|number of buttons".
 QString answerMessageBox(const std::function<void()> &action);
 
-// Every caption, label, frame title and column header of a window not shown whole at its font:
-// too narrow or too low for its text, or reaching past the edge of what holds it.
+// Every caption, label, frame title and column header of a window not shown whole at its font.
 QStringList captionsNotWhole(QWidget *window);

@@ -1,8 +1,10 @@
-// The worked example of the rate table, shared by the analysis test and the window test:
-// the nine costs as typed, and each row as description|material|labour|total.
+// The worked example of the rate table, and the rows of either table as text: each row
+// its cells joined by '|', as description|material|labour|total for a rate.
 #pragma once
 
 #include <QStringList>
+
+#include <string>
 
 inline const QStringList ExampleCosts = {"250", "1200", "1000", "500", "3", "300", "250", "150", "120"};
 
@@ -19,13 +21,16 @@ inline const QStringList ExampleRates = {
     "Ceiling Plastering With CM(1:3) Mix/10 Sq.m -- 20 mm Tk|609.00|1009.00|1618.00",
 };
 
-// The same rows with every cost cell as zero costs print it.
-inline QStringList zeroRates()
+// The rows a computation returns.
+template <class Rows>
+QStringList joined(const Rows &rows)
 {
-    QStringList rows;
-    for (const QString &row : ExampleRates) {
-        const QString description = row.section('|', 0, 0);
-        rows << description + (description.startsWith("RCC") ? "|.00||" : "|.00|.00|.00");
+    QStringList out;
+    for (const auto &row : rows) {
+        QStringList cells;
+        for (const std::string &cell : row)
+            cells << QString::fromStdString(cell);
+        out << cells.join('|');
     }
-    return rows;
+    return out;
 }
