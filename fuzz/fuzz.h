@@ -1,5 +1,5 @@
-// What the fuzz targets share: splitting the input into box texts, and the checks that
-// abort the run with a readable reason when a property fails.
+// What the fuzz targets share: the input as box texts, the digit patterns' shapes, and a
+// check that aborts the run saying why.
 #pragma once
 
 #include "common/numbertext.h"
@@ -7,55 +7,40 @@
 #include <array>
 #include <cstdio>
 #include <cstdlib>
-#include <map>
 #include <regex>
-#include <string>
-#include <string_view>
+#include <sstream>
 
-#define FUZZ_CHECK(condition, ...)                                      \
-    do {                                                                \
-        if (!(condition)) {                                             \
-            std::fprintf(stderr, "property failed: %s\n", #condition); \
-            std::fprintf(stderr, __VA_ARGS__);                          \
-            std::abort();                                               \
-        }                                                               \
-    } while (0)
+inline void check(bool ok, const std::string &why)
+{
+    if (!ok)
+        std::fputs((why + '\n').c_str(), stderr), std::abort();
+}
 
-// One box a line; boxes past the last line are "0", as untouched boxes would hold.
+// One box a line; boxes past the last line hold "0", as untouched boxes do.
 template <std::size_t N>
 std::array<std::string, N> boxTexts(const std::uint8_t *data, std::size_t size)
 {
     std::array<std::string, N> texts;
     texts.fill("0");
-    std::string_view rest(reinterpret_cast<const char *>(data), size);
-    for (std::size_t i = 0; i < N && !rest.empty(); ++i) {
-        const auto end = rest.find('\n');
-        texts[i] = std::string(rest.substr(0, end));
-        rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
-    }
+    std::istringstream lines(std::string(reinterpret_cast<const char *>(data), size));
+    for (std::string &text : texts)
+        std::getline(lines, text);
     return texts;
 }
 
-// Compiling a regular expression costs more than the code under test: keep each one.
-inline bool matches(const std::string &text, const std::string &pattern)
+// "######.#0", "00.00" and "0.00" as regular expressions.
+inline bool shaped(const std::string &text, int pattern)
 {
-    static std::map<std::string, std::regex> compiled;
-    auto it = compiled.try_emplace(pattern, pattern).first;
-    return std::regex_match(text, it->second);
+    static const std::regex shapes[] = {std::regex("-?([1-9]\\d*)?\\.\\d\\d"), std::regex("-?(\\d\\d|[1-9]\\d{2,})\\.\\d\\d"),
+                                        std::regex("-?(0|[1-9]\\d*)\\.\\d\\d")};
+    return std::regex_match(text, shapes[pattern]);
 }
 
-// A failure names a box whose text does not convert.
-inline void checkNamedBox(const std::string &text, int named)
+inline bool converts(const std::string &text)
 {
     try {
-        ratebook::toNumber(text);
+        return ratebook::toNumber(text), true;
     } catch (const ratebook::ComputeError &) {
-        return;
+        return false;
     }
-    FUZZ_CHECK(false, "box %d was named but converts\n", named);
 }
-
-// The digit patterns as regular expressions: "######.#0", "00.00" and "0.00".
-inline constexpr const char *RatePattern = "-?([1-9][0-9]*)?\\.[0-9]{2}";
-inline constexpr const char *VolumePattern = "-?([0-9]{2}|[1-9][0-9]{2,})\\.[0-9]{2}";
-inline constexpr const char *BagPattern = "-?(0|[1-9][0-9]*)\\.[0-9]{2}";

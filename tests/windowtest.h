@@ -1,5 +1,5 @@
-// Shared by the window tests: messages are recorded and answered at once instead of
-// blocking in a modal loop, and each test ends with no window left.
+// Shared by the window tests: messages are recorded, not shown in a modal loop, and each
+// test ends with no window left.
 #pragma once
 
 #include "app/form1.h"
@@ -10,68 +10,66 @@
 #include <QtTest>
 #include <QtWidgets>
 
-class MessageLog
-{
-public:
-    MessageLog() { m_previous = ratebook::ui::setMessageHandler([this](QWidget *, const auto &m) { m_said << m.title + '|' + m.prompt; }); }
-    ~MessageLog() { ratebook::ui::setMessageHandler(m_previous); }
-    // Each message as "title|prompt".
-    QStringList take() { return std::exchange(m_said, {}); }
+#include <numeric>
 
-private:
-    QStringList m_said;
-    ratebook::ui::MessageHandler m_previous;
+// Each message as "title|prompt".
+struct MessageLog
+{
+    QStringList said;
+    ratebook::ui::MessageHandler previous = ratebook::ui::setMessageHandler([this](QWidget *, auto m) { said << m.title + '|' + m.prompt; });
+    ~MessageLog() { ratebook::ui::setMessageHandler(previous); }
+    QStringList take() { return std::exchange(said, {}); }
 };
 
-// The windows on screen (hidden ones waiting for deletion left out).
 inline QWidgetList visibleWindows()
 {
     QWidgetList shown = QApplication::topLevelWidgets();
-    shown.removeIf([](const QWidget *w) { return !w->isVisible(); });
-    return shown;
+    return shown.removeIf([](QWidget *w) { return !w->isVisible(); }), shown;
 }
 
-// Closes every window as its close box would, again for the main window a work window
-// brings back, and waits until all are deleted.
+// Closes every window by its close box, again for the main window a work window brings back.
 inline void closeEverything()
 {
     for (int round = 0; round < 3; ++round)
         for (QWidget *w : visibleWindows())
             w->close();
-    QTRY_VERIFY_WITH_TIMEOUT(QApplication::topLevelWidgets().isEmpty(), 5000);
-    QVERIFY(ratebook::windows::noneLoaded());
+    QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty() && ratebook::windows::noneLoaded());
 }
 
 template <class T = QWidget>
 T *child(QWidget *window, const QString &name)
 {
     T *found = window->findChild<T *>(name);
-    if (!found)
-        qFatal("no control named %s", qPrintable(name));
-    return found;
+    return found ? found : (qFatal("no control %s", qPrintable(name)), nullptr);
 }
+
+inline QString focused() { return QApplication::focusWidget()->objectName(); }
 
 // Clicks a button a user finds by its caption.
 inline void press(QWidget *window, const QString &name, const QString &caption)
 {
-    auto *button = child<QPushButton>(window, name);
-    QCOMPARE(button->text(), caption);
-    QTest::mouseClick(button, Qt::LeftButton);
+    QCOMPARE(child<QPushButton>(window, name)->text(), caption);
+    QTest::mouseClick(child(window, name), Qt::LeftButton);
 }
 
-// The main window, or the work window named (datasheet1, Form17) opened by a click on its
-// button there; returned once active, nullptr if it never was.
+// The main window, or a work window opened by its button there; nullptr if never active.
 inline QWidget *openWindow(const QString &name)
 {
-    QWidget *main = ratebook::windows::form1();
-    if (!QTest::qWaitForWindowActive(main) || name == "Form1")
-        return main->isActiveWindow() ? main : nullptr;
-    QTest::mouseClick(child<QWidget>(main, name == "datasheet1" ? "Command1" : "Command2"), Qt::LeftButton);
-    QWidget *w = nullptr;
+    QWidget *w = ratebook::windows::form1();
+    if (QTest::qWaitForWindowActive(w) && name != "Form1")
+        QTest::mouseClick(child(w, name == "Form17" ? "Command2" : "Command1"), Qt::LeftButton);
     return QTest::qWaitFor([&] { return (w = QApplication::activeWindow()) && w->objectName() == name; }) ? w : nullptr;
 }
 
-// The rows of a window's table, each as its cells joined by '|'.
+// A table's rows, computed or shown, each as its cells joined by '|'.
+template <class Rows>
+QStringList joined(const Rows &rows)
+{
+    QStringList out;
+    for (const auto &r : rows)
+        out << QString::fromStdString(std::accumulate(r.begin() + 1, r.end(), r[0], [](auto a, auto b) { return a + '|' + b; }));
+    return out;
+}
 inline QStringList tableRows(QWidget *window)
 {
     const auto *list = child<QTreeWidget>(window, "ListView1");
@@ -82,9 +80,16 @@ inline QStringList tableRows(QWidget *window)
     return rows;
 }
 
-// Runs `action`, which must show one real message box (the recording is set aside), and
-// answers it with OK; returns what the box showed as "title|text|icon|number of buttons".
-QString answerMessageBox(const std::function<void()> &action);
-
-// Every caption, label, frame title and column header of a window not shown whole at its font.
-QStringList captionsNotWhole(QWidget *window);
+// Runs `action`, which must show one real message box, answers OK, and returns "title|text|icon|buttons".
+inline QString answerMessageBox(const std::function<void()> &action)
+{
+    const auto recorder = ratebook::ui::setMessageHandler(nullptr);
+    QString seen;
+    QTimer::singleShot(0, [&seen] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()))
+            seen = box->windowTitle() + '|' + box->text() + QStringLiteral("|%1|%2").arg(box->icon()).arg(box->buttons().size()), box->accept();
+    });
+    action();
+    ratebook::ui::setMessageHandler(recorder);
+    return seen;
+}
