@@ -1,11 +1,13 @@
-// A formatted number has its pattern's shape and, away from halves, the value of printf's
-// correctly rounded %.2f.
+// A formatted number has its pattern's shape and, away from halves, the value printf's %.2f rounds to.
 #include "fuzz.h"
 
 #include "common/digitpattern.h"
+#include "common/numbertext.h"
 
+#include <array>
 #include <cmath>
 #include <cstring>
+#include <regex>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
@@ -16,14 +18,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const int pattern = data[sizeof value] % 3;
     char exact[400];
     std::snprintf(exact, sizeof exact, "%.2f", value);
+    // The shapes of "######.#0", "00.00" and "0.00".
+    static const std::regex shapes[] = {std::regex("-?([1-9]\\d*)?\\.\\d\\d"), std::regex("-?(\\d\\d|[1-9]\\d{2,})\\.\\d\\d"),
+                                        std::regex("-?(0|[1-9]\\d*)\\.\\d\\d")};
     try {
         const std::string text = ratebook::formatNumber(value, std::array{"######.#0", "00.00", "0.00"}[pattern]);
         const double hundredths = std::fabs(value * 100);
         // Away from halves, where taking the value to 15 digits first cannot make a half.
-        check(shaped(text, pattern) && (std::fabs(hundredths - std::trunc(hundredths) - 0.5) <= 0.01 + 1e-13 * hundredths
+        check(std::regex_match(text, shapes[pattern]) && (std::fabs(hundredths - std::trunc(hundredths) - 0.5) <= 0.01 + 1e-13 * hundredths
               || ratebook::toNumber(text) == ratebook::toNumber(exact)), text + " for " + exact);
     } catch (const ratebook::TooLarge &) {
-        // Not finite, or so near the largest double that 15 digits round past it.
+        // Not finite, or 15 digits of it round past the largest double.
         check(!(std::fabs(value) < 1.797693134862315e308), exact);
     }
     return 0;

@@ -1,9 +1,11 @@
-// Text to number accepts exactly the grammar below, written here independently, and reads
-// what strtod reads; a value beyond a double is TooLarge, never infinity.
+// The parser takes exactly this grammar and reads what strtod reads; beyond a double is TooLarge.
 #include "fuzz.h"
+
+#include "common/numbertext.h"
 
 #include <cfloat>
 #include <cmath>
+#include <regex>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {

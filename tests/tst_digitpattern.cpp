@@ -1,5 +1,4 @@
-// The digit patterns of both tables and the rounding a reader expects: halves go away
-// from zero on the decimal value as written, never on the binary artefact below it.
+// The digit patterns; halves go away from zero on the decimal value, not on the binary one below it.
 #include "common/digitpattern.h"
 #include "common/numbertext.h"
 
@@ -20,13 +19,11 @@ private slots:
         QTest::addColumn<QString>("pattern");
         QTest::addColumn<QString>("text");
         const struct { double value; const char *pattern, *text; } rows[] = {{0.5, "######.#0", ".50"}, {0, "######.#0", ".00"},
-            {1234567.891, "######.#0", "1234567.89"}, {-0.25, "######.#0", "-.25"}, {9.2, "00.00", "09.20"},
-            {-1.15, "00.00", "-01.15"}, {0.456, "0.00", "0.46"}, {2.675, "0.00", "2.68"}, {-0.125, "0.00", "-0.13"},
-            {99.995, "00.00", "100.00"}, {0.1 + 0.2, "0.00", "0.30"}, {-0.004, "00.00", "00.00"},
-            {9700.935977810885, "0.00000000000", "9700.93597781088"}, // shortest digits end on a 5: the value is below
-            {1.7976931348623157e308, "0.00", "179769313486232e294"}};
+            {1234567.891, "######.#0", "1234567.89"}, {-0.25, "######.#0", "-.25"}, {9.2, "00.00", "09.20"}, {-1.15, "00.00", "-01.15"},
+            {0.456, "0.00", "0.46"}, {2.675, "0.00", "2.68"}, {-0.125, "0.00", "-0.13"}, {99.995, "00.00", "100.00"},
+            {-0.004, "00.00", "00.00"}, {9700.935977810885, "0.00000000000", "9700.93597781088"}}; // its shortest digits end on a 5
         for (const auto &r : rows)
-            QTest::addRow("%.17g by %s", r.value, r.pattern) << r.value << r.pattern << QString(r.text).replace("e294", QString(294, '0') + ".00");
+            QTest::addRow("%.17g by %s", r.value, r.pattern) << r.value << r.pattern << r.text;
     }
 
     void format()

@@ -1,5 +1,4 @@
-// The material computation: the table cell by cell, and which item a failure names, since
-// the sums read each box as they reach it.
+// The material table, and which item a failure names (the sums read boxes as they reach them).
 #include "common/numbertext.h"
 #include "extractor/materials.h"
 
@@ -14,14 +13,13 @@ class tst_Materials : public QObject
 private slots:
     void outcome_data()
     {
-        QTest::addColumn<QString>("items"); // "item=text"; every other box "0", as ticking leaves it
+        QTest::addColumn<QString>("items"); // "item=text"; the others "0"
         QTest::addColumn<QString>("expected"); // the fifteen cells, or the failure
-        // Every item at once, each at its own quantity, so that every factor shows.
+        // Every item at a quantity of its own, so that every factor shows.
         QTest::newRow("all twelve") << "1=11 2=13 3=17 4=19 5=23 6=29 7=31 8=37 9=410 10=430 11=470 12=530" << "22.08 (Cu.m)|33.12 (Cu.m)|72000.00 (Nos)|28.32 (Cu.m)|84.00 (Cu.m)||||815.58 (50 Kg. Bags)||779.64 (Cft)|1169.47 (Cft)||999.94 (Cft)|2965.97 (Cft)";
         QTest::newRow("minus, offset to zero, bags keep one integer digit") << "1=10 2=-10 3=-0.1" << "00.00 (Cu.m)|-00.09 (Cu.m)|00.00 (Nos)|00.21 (Cu.m)|-00.05 (Cu.m)||||5.96 (50 Kg. Bags)||00.00 (Cft)|-03.25 (Cft)||07.31 (Cft)|-01.62 (Cft)";
-        QTest::newRow("bricks read item 6 first") << "5=a 6=b" << "item 6 reads b";
-        QTest::newRow("chips before bricks, a letter after a number") << "8=a 3=5b" << "item 3 reads 5b";
-        QTest::newRow("bricks overflow") << "6=4e305" << "too large";
+        QTest::newRow("chips before bricks, item 6 first") << "5=a 6=b 8=c 4=5d" << "item 4 reads 5d";
+        QTest::newRow("bricks overflow") << "6=4e305 7=a" << "too large";
     }
 
     void outcome()

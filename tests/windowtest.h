@@ -1,5 +1,4 @@
-// Shared by the window tests: messages are recorded, not shown in a modal loop, and each
-// test ends with no window left.
+// Shared by the window tests: messages are recorded, not shown in a modal loop.
 #pragma once
 
 #include "app/form1.h"
@@ -40,10 +39,10 @@ template <class T = QWidget>
 T *child(QWidget *window, const QString &name)
 {
     T *found = window->findChild<T *>(name);
-    return found ? found : (qFatal("no control %s", qPrintable(name)), nullptr);
+    return found ? found : (qFatal("no %s", qPrintable(name)), nullptr);
 }
 
-inline QString focused() { return QApplication::focusWidget()->objectName(); }
+inline QString focused() { return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : ""; }
 
 // Clicks a button a user finds by its caption.
 inline void press(QWidget *window, const QString &name, const QString &caption)
@@ -52,7 +51,7 @@ inline void press(QWidget *window, const QString &name, const QString &caption)
     QTest::mouseClick(child(window, name), Qt::LeftButton);
 }
 
-// The main window, or a work window opened by its button there; nullptr if never active.
+// The main window, or a work window opened by its button there.
 inline QWidget *openWindow(const QString &name)
 {
     QWidget *w = ratebook::windows::form1();
@@ -80,7 +79,7 @@ inline QStringList tableRows(QWidget *window)
     return rows;
 }
 
-// Runs `action`, which must show one real message box, answers OK, and returns "title|text|icon|buttons".
+// What `action` shows in one real message box, answered OK: "title|text|icon|buttons".
 inline QString answerMessageBox(const std::function<void()> &action)
 {
     const auto recorder = ratebook::ui::setMessageHandler(nullptr);
