@@ -1,4 +1,4 @@
-// Shared by the window tests: messages are recorded, not shown in a modal loop.
+// Shared by the window tests: messages are recorded, not shown.
 #pragma once
 
 #include "app/form1.h"
@@ -20,13 +20,12 @@ struct MessageLog
     QStringList take() { return std::exchange(said, {}); }
 };
 
+// The windows on screen, then closes every window by its close box (again for the main window a work window brings back).
 inline QWidgetList visibleWindows()
 {
     QWidgetList shown = QApplication::topLevelWidgets();
     return shown.removeIf([](QWidget *w) { return !w->isVisible(); }), shown;
 }
-
-// Closes every window by its close box, again for the main window a work window brings back.
 inline void closeEverything()
 {
     for (int round = 0; round < 3; ++round)
@@ -39,7 +38,7 @@ template <class T = QWidget>
 T *child(QWidget *window, const QString &name)
 {
     T *found = window->findChild<T *>(name);
-    return found ? found : (qFatal("no %s", qPrintable(name)), nullptr);
+    return found ? found : (qFatal("%s", qPrintable(name)), nullptr);
 }
 
 inline QString focused() { return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : ""; }
