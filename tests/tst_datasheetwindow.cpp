@@ -39,13 +39,15 @@ private slots:
         ratebook::CostTexts texts;
         std::ranges::transform(costs, texts.begin(), &QString::toStdString);
         QApplication::clipboard()->setText("9");
-        QCOMPARE(focused(), "cement1");
+        QCOMPARE(QStringList({focused(), child<QGroupBox>(w, "Frame1")->title(), child(w, "Frame1")->toolTip(), child<QGroupBox>(w, "Frame2")->title(),
+                              child(w, "Frame2")->toolTip(), child(w, "ListView1")->toolTip()}).join('|'), "cement1|Cost Of Materials|Enter The Cost Of "
+                 "Materials At Site.|Cost Of Labour|Enter The Cost Of Labour At Site.|Click The UNIT COST Button To Get The Cost Of The Materials Per Cubicmeter.");
         for (int i = 0; i < 9; ++i) {
             unitCost(costs);
-            QTest::keyClicks(box(i), "4a -,");
+            QTest::keyClicks(box(i), "409.a -,5\b");
             box(i)->selectAll();
             QTest::keySequence(box(i), QKeySequence("Ctrl+C, Ctrl+V, Ctrl+X"));
-            QCOMPARE(tableRows(w) << box(i)->text() + QApplication::clipboard()->text(), joined(ratebook::rateTableRows(texts)) << costs[i] + "49");
+            QCOMPARE(tableRows(w) << box(i)->text() + QApplication::clipboard()->text(), joined(ratebook::rateTableRows(texts)) << costs[i] + "409.9");
             box(i)->setText("  ");
             QTest::keyClick(box(i), Qt::Key_Return);
             QCOMPARE(messages.take() << focused() << tableRows(w), (QStringList{Boxes[i][2], Boxes[i][0]}));
