@@ -21,8 +21,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         const std::string text = ratebook::formatNumber(value, std::array{"######.#0", "00.00", "0.00"}[pattern]);
         const double hundredths = std::fabs(value * 100);
         // Away from halves, where taking the value to 15 digits first cannot make a half.
-        check((std::fabs(hundredths - std::trunc(hundredths) - 0.5) <= 0.01 + 1e-13 * hundredths
-              || ratebook::toNumber(text) == ratebook::toNumber(exact)), text + " for " + exact);
+        check(!(std::fabs(hundredths - std::trunc(hundredths) - 0.5) > 0.01 + 1e-13 * hundredths)
+              || ratebook::toNumber(text) == ratebook::toNumber(exact), text + " for " + exact);
     } catch (const ratebook::TooLarge &) {
         // Not finite, or 15 digits of it round past the largest double.
         check(!(std::fabs(value) < 1.797693134862315e308), exact);
