@@ -76,7 +76,7 @@ private slots:
             QTest::mouseClick(unitcost, Qt::LeftButton);
         }
         QCOMPARE(table->topLevelItemCount(), 10);
-        QCOMPARE(table->topLevelItem(9)->text(3), ExampleRates[9].section('|', 3));
+        QCOMPARE(table->topLevelItem(9)->text(3), "1618.00"); // the worked example's last total
     }
 
     void openAndClose_data()
