@@ -73,6 +73,7 @@ private slots:
         press(w, "Command3", "&Enable All");
         QCOMPARE(items() + tableRows(w), QStringList(12, "0") << "Text12");
         press(w, "Command3", "&Enable All"); // none left to open: the focus stays
+        QCOMPARE(focused(), "Command3");
         press(w, "Command1", "&Get Material");
         computed();
         press(w, "desiable", "&Disable All");
