@@ -1,7 +1,7 @@
 # The two commands of a fresh Debian 12 machine: `make run` and `make test`.
 # Both install what is missing, configure and build (Release unless BUILD_TYPE says
 # otherwise); CI passes WERROR=ON. `make test` runs every test, then the same tests
-# under a comma-decimal locale and built with the sanitizers, then fuzzes the arithmetic.
+# under a comma-decimal locale and built with the sanitizers, then fuzzes the parser and the formatter.
 BUILD      ?= build
 BUILD_TYPE ?= Release
 WERROR     ?= OFF

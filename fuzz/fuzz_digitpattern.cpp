@@ -1,48 +1,31 @@
-// A formatted number matches its pattern and reads back as the value to the nearest
-// hundredth; away from halves it agrees with printf's correctly rounded %.2f.
+// A formatted number, away from halves, has the value printf's %.2f rounds to.
 #include "fuzz.h"
 
 #include "common/digitpattern.h"
 #include "common/numbertext.h"
 
+#include <array>
 #include <cmath>
 #include <cstring>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
-    if (size < sizeof(double) + 1)
-        return 0;
     double value;
+    if (size <= sizeof value)
+        return 0;
     std::memcpy(&value, data, sizeof value);
-    static constexpr const char *patterns[][2] = {{"######.#0", RatePattern}, {"00.00", VolumePattern}, {"0.00", BagPattern}};
-    const auto &[pattern, shape] = patterns[data[sizeof(double)] % 3];
-    if (!std::isfinite(value)) {
-        try {
-            ratebook::formatNumber(value, pattern);
-            FUZZ_CHECK(false, "formatted a value that is not finite\n");
-        } catch (const ratebook::TooLarge &) {
-        }
-        return 0;
-    }
-    const std::string text = ratebook::formatNumber(value, pattern);
-    FUZZ_CHECK(matches(text, shape), "%.17g by %s gave \"%s\"\n", value, pattern, text.c_str());
-    double back;
+    const int pattern = data[sizeof value] % 3;
+    char exact[400];
+    std::snprintf(exact, sizeof exact, "%.2f", value);
     try {
-        back = ratebook::toNumber(text);
+        const std::string text = ratebook::formatNumber(value, std::array{"######.#0", "00.00", "0.00"}[pattern]);
+        const double hundredths = std::fabs(value * 100);
+        // Away from halves, where taking the value to 15 digits first cannot make a half.
+        check(!(std::fabs(hundredths - std::trunc(hundredths) - 0.5) > 0.01 + 1e-13 * hundredths)
+              || ratebook::toNumber(text) == ratebook::toNumber(exact), text + " for " + exact);
     } catch (const ratebook::TooLarge &) {
-        // Taken to 15 digits, the largest doubles round past the largest double.
-        FUZZ_CHECK(std::fabs(value) > 1.797693134862315e308, "%.17g gave \"%s\"\n", value, text.c_str());
-        return 0;
-    }
-    FUZZ_CHECK(std::fabs(back - value) <= 0.005 * (1 + 1e-9) + std::fabs(value) * 1e-14, "%.17g gave \"%s\"\n", value, text.c_str());
-    FUZZ_CHECK((text.front() == '-') == (back < 0), "sign of %.17g in \"%s\"\n", value, text.c_str());
-    // Away from halves, where taking the value to 15 digits first cannot make a half.
-    const double hundredths = value * 100;
-    const double margin = 0.01 + 1e-13 * std::fabs(hundredths);
-    if (std::fabs(hundredths - std::trunc(hundredths) - std::copysign(0.5, value)) > margin) {
-        char exact[64];
-        std::snprintf(exact, sizeof exact, "%.2f", value);
-        FUZZ_CHECK(back == ratebook::toNumber(exact), "%.17g gave \"%s\", printf \"%s\"\n", value, text.c_str(), exact);
+        // Not finite, or 15 digits of it round past the largest double.
+        check(!(std::fabs(value) < 1.797693134862315e308), exact);
     }
     return 0;
 }

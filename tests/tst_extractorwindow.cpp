@@ -1,6 +1,13 @@
-// The material extractor beside what the random sessions compare: captions and columns
-// as shown, known tables cell by cell, and the real message box.
+// The extractor driven as a user drives it.
+#include "extractor/materials.h"
 #include "windowtest.h"
+
+// Each caption: the name a failure gives, the blanks that align the units, the unit.
+const char *const Items[] = {"PCC (1:4:8) mix|50|(Cum )", "PCC (1:5:10) mix|49|(Cum)", "RCC (1:2:4) mix|51|(Cum)",
+    "RCC (1:1.5:3)|54|(Cum)", "Brick Masonary With CM (1:4) mix|22|(Cum)", "Brick Masonary With CM (1:5) mix|22|(Cum)",
+    "Brick Masonary With CM (1:6) mix|22|(Cum)", "Brick Masonary With CM (1:8) mix|22|(Cum)",
+    "Plastering with CM (1:3) Mix, 12  mm Thick|9|(Sqm)", "Plastering with CM (1:3) Mix, 20 mm Thick|10|(Sqm)",
+    "Plastering with CM (1:5) Mix, 12 mm Thick|10|(Sqm)", "Plastering with CM (1:5) Mix, 20 mm Thick|10|(Sqm)"};
 
 class tst_ExtractorWindow : public QObject
 {
@@ -8,51 +15,81 @@ class tst_ExtractorWindow : public QObject
 
     QWidget *w = nullptr;
     MessageLog messages;
+    const QStringList locked = QStringList(12, "0 closed ticked");
 
-    QCheckBox *tick(int item) { return child<QCheckBox>(w, qPrintable(QStringLiteral("Check%1").arg(item))); }
-    // Typing over a box starts with a click on its tick, which opens it and gives it the focus.
-    void typeOver(int item, const QString &text)
+    QCheckBox *tick(int i) { return child<QCheckBox>(w, "Check" + QString::number(i)); }
+    QLineEdit *box(int i) { return child<QLineEdit>(w, "Text" + QString::number(i)); }
+    void type(int i, const char *keys) { QTest::keySequence(box(i), QKeySequence(keys)); }
+    // Each box's text, " closed" if locked, " ticked"; then the focus.
+    QStringList items()
     {
-        QTest::mouseClick(tick(item), Qt::LeftButton);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(QApplication::focusWidget(), text);
+        QStringList shown;
+        for (int i = 1; i <= 12; ++i)
+            shown << box(i)->text() + (box(i)->isEnabled() ? "" : " closed") + (tick(i)->isChecked() ? " ticked" : "");
+        return shown << focused();
+    }
+    // The table is what the computation gives for the boxes.
+    void computed()
+    {
+        ratebook::QuantityTexts texts;
+        for (int i = 0; i < 12; ++i)
+            texts[i] = box(i + 1)->text().toStdString();
+        QCOMPARE(tableRows(w), joined(ratebook::materialTableRows(texts)));
     }
 
 private slots:
     void init() { QVERIFY(w = openWindow("Form17")); }
-    void cleanup() { closeEverything(); }
+    void cleanup() { closeEverything(); QCOMPARE(messages.take(), QStringList()); }
 
-    // The blanks set the units in a column, so the caption lengths are exact; all items start
-    // at zero, and the table shows its three rows without scrolling.
-    void itemsAndTable()
+    // Unticked, a box opens with the focus; a bad text empties the table; emptied or blank it holds "0" again.
+    void eachItem()
     {
-        QCOMPARE(w->windowTitle(), QString("Material Extractor"));
-        const qsizetype lengths[] = {71, 70, 71, 72, 59, 59, 59, 59, 56, 56, 56, 56};
-        for (int item = 1; item <= 12; ++item) {
-            const QString name = WorkItems[item - 1], unit = item == 1 ? "(Cum )" : item <= 8 ? "(Cum)" : "(Sqm)";
-            QCOMPARE(tick(item)->text(), name + QString(lengths[item - 1] - name.size() - unit.size(), ' ') + unit);
+        for (int i = 1; i <= 12; ++i) {
+            const QStringList caption = QString(Items[i - 1]).split('|');
+            QCOMPARE(tick(i)->text(), caption[0] + QString(caption[1].toInt(), ' ') + caption[2]);
+            QTest::mouseClick(tick(i), Qt::LeftButton);
+            type(i, "Ctrl+A, 2, 5, x");
+            QCOMPARE(messages.take() << items()[i - 1] + items()[12] << tableRows(w),
+                     (QStringList{"ratebook|" + caption[0] + " reads \"25x\", which is not a number.", "25xText" + QString::number(i)}));
+            for (const char *keys : {"Backspace", "Backspace, Backspace", "4, Ctrl+A, Space"})
+                type(i, keys), computed();
+            QCOMPARE(items()[i - 1] + items()[12], "0Text" + QString::number(i));
+            type(i, "7");
+            QTest::mouseClick(tick(i), Qt::LeftButton);
+            QCOMPARE(items().mid(0, 12), locked);
+            computed();
         }
-        auto *table = child<QTreeWidget>(w, "ListView1"); // the headers are pinned where the rows are copied out
-        QCOMPARE(tableRows(w), (QStringList{"00.00 (Cu.m)|00.00 (Cu.m)|00.00 (Nos)|00.00 (Cu.m)|00.00 (Cu.m)",
-            "|||0.00 (50 Kg. Bags)|", "00.00 (Cft)|00.00 (Cft)||00.00 (Cft)|00.00 (Cft)"}));
-        QVERIFY(table->viewport()->rect().contains(table->visualItemRect(table->topLevelItem(2))));
-        // Typed in over the ticks, the worked example: the table follows, its widest cells shown whole.
-        for (const auto &[item, text] : {std::pair(1, "10"), std::pair(3, "5"), std::pair(5, "20"), std::pair(9, "100")})
-            typeOver(item, text);
-        QCOMPARE(tableRows(w), (QStringList{"09.20 (Cu.m)|04.60 (Cu.m)|12000.00 (Nos)|04.70 (Cu.m)|15.00 (Cu.m)",
-            "|||135.36 (50 Kg. Bags)|", "324.85 (Cft)|162.43 (Cft)||165.96 (Cft)|529.65 (Cft)"}));
-        QCOMPARE(messages.take().size(), 0);
-        for (int column = 0; column < 5; ++column) // the size hint is public on the base class
-            QVERIFY(static_cast<QAbstractItemView *>(table)->sizeHintForColumn(column) <= table->columnWidth(column));
     }
 
-    // Modal, question mark, one OK; the focus comes back to the box being typed in.
-    void realMessageBox()
+    // Enable All opens all, empties the table, the focus in the last box opened; Disable All locks all at "0".
+    void allAtOnce()
     {
-        const QString seen = answerMessageBox([this] { typeOver(5, "x"); });
-        QCOMPARE(seen, QStringLiteral("ratebook|Brick Masonary With CM (1:4) mix reads \"x\", which is not a number.|%1|1")
-                           .arg(int(QMessageBox::Question)));
-        QTRY_COMPARE(QApplication::focusWidget(), child<QWidget>(w, "Text5"));
+        QCOMPARE(items() << child<QGroupBox>(w, "Frame1")->title(), locked + QStringList({"Command1", "Material Listing"}));
+        computed();
+        auto *t = child<QTreeWidget>(w, "ListView1");
+        t->setFocus();
+        QTest::keyClick(t, Qt::Key_C, Qt::ControlModifier); // the header goes out with the rows
+        QCOMPARE(QApplication::clipboard()->text().section('\n', 0, 0), "40 MM METAL\t20 MM CHIPS\tBRICKS\tCEMENT\tSAND");
+        press(w, "Command3", "&Enable All");
+        QCOMPARE(items() + tableRows(w), QStringList(12, "0") << "Text12");
+        press(w, "Command3", "&Enable All"); // none left to open: the focus stays
+        QCOMPARE(focused(), "Command3");
+        press(w, "Command1", "&Get Material");
+        computed();
+        press(w, "desiable", "&Disable All");
+        QCOMPARE(items() + tableRows(w), locked + QStringList{"desiable"});
+    }
+
+    // A key on item 1's tick opens its box though ticked, and its text counts; a real box (icon 4: question).
+    void itemOnesKey()
+    {
+        QTest::keyClick(tick(1), Qt::Key_A);
+        type(1, "6");
+        QCOMPARE(items().mid(0, 2), (QStringList{"06 ticked", "0 closed ticked"}));
+        computed();
+        QTest::keyClick(tick(1), Qt::Key_Space);
+        QCOMPARE(answerMessageBox([this] { type(1, "x"); }), "ratebook|PCC (1:4:8) mix reads \"06x\", which is not a number.|4|1");
+        QTRY_COMPARE(focused(), "Text1");
     }
 };
 

@@ -1,95 +1,37 @@
-// The main window and the navigation between the three windows: exactly one window on
-// screen after every step, a fresh window on every visit, and the end of the program.
+// The navigation between the three windows: one window on screen after every step.
 #include "windowtest.h"
-
-using namespace ratebook;
-
-static bool alone(const QString &name) { return visibleWindows().size() == 1 && visibleWindows()[0]->objectName() == name; }
 
 class tst_MainWindow : public QObject
 {
     Q_OBJECT
 
-    MessageLog messages;
-
 private slots:
-    void initTestCase() { ratebook::setUpApplication(); }
-    void cleanup() { windows::setBeforeBuild(nullptr); closeEverything(); QCOMPARE(messages.take().size(), 0); }
+    void cleanup() { closeEverything(); }
 
-    // However the work window opens (button|key, none: a click) and closes (window|control|key, none: the close box),
-    // a new main window comes back alone, titled, with the focus on its first button, and a second visit works alike.
+    // However a work window opens and closes (no key: a click, the close box), a new main window comes back alone.
     void roundTrip_data()
     {
-        QTest::addColumn<QStringList>("steps");
-        for (const char *steps : {"Command1||datasheet1|ListView1|Shift+Ctrl+F2", "Command2|Alt+D|datasheet1|MM20|Alt+C",
-                                  "Command1|Return|datasheet1|cement1|", "Command2|Space|Form17|Check12|Shift+Ctrl+F3",
-                                  "Command1|Alt+M|Form17|ListView1|Alt+C"})
+        QTest::addColumn<QStringList>("steps"); // button|key|window|title|control|key
+        for (const char *steps : {"Command1||datasheet1|Rate Book|cement1|", "Command2|Alt+D|datasheet1|Rate Book|MM20|Alt+C",
+                 "Command1|Return|datasheet1|Rate Book|ListView1|Shift+Ctrl+F2", "Command2|Space|Form17|Material Extractor|Check12|Shift+Ctrl+F3",
+                 "Command1|Alt+M|Form17|Material Extractor|ListView1|Alt+C"})
             QTest::newRow(steps) << QString(steps).split('|');
     }
     void roundTrip()
     {
         QFETCH(QStringList, steps);
-        const QString &button = steps[0], &open = steps[1], &window = steps[2], &control = steps[3], &close = steps[4];
-        auto press = [](QWidget *to, const QString &key) { to->setFocus(); QTest::keySequence(to, QKeySequence(key)); };
+        auto act = [](QWidget *on, const QString &key) { on->setFocus(), key.isEmpty() ? QTest::mouseClick(on, Qt::LeftButton) : QTest::keySequence(on, key); };
         for (int visit = 0; visit < 2; ++visit) {
-            const QPointer<Form1> main = windows::form1(); // a new main window may reuse the address
-            QVERIFY(QTest::qWaitForWindowActive(main));
-            QCOMPARE(main->windowTitle() + '|' + QApplication::focusWidget()->objectName(), "The Estimate Builder|Command1");
-            auto *b = child<QPushButton>(main, qPrintable(button));
-            open.isEmpty() ? QTest::mouseClick(b, Qt::LeftButton) : press(b, open);
-            QTRY_VERIFY(!main && alone(window));
-            const QPointer<QWidget> work = visibleWindows().front();
-            QVERIFY(QTest::qWaitForWindowActive(work));
-            close.isEmpty() ? void(work->close()) : press(child<QWidget>(work, qPrintable(control)), close);
-            QTRY_VERIFY(!work);
-            QVERIFY(alone("Form1"));
+            const QPointer<QWidget> main = openWindow("Form1"); // a new main window may reuse the address
+            QCOMPARE(main->windowTitle() + focused() + child<QPushButton>(main, "Command1")->text() + child<QPushButton>(main, "Command2")->text(),
+                     "The Estimate BuilderCommand1&Data sheet Viewer&Material Viewer");
+            act(child(main, steps[0]), steps[1]);
+            QTRY_VERIFY(!main && visibleWindows().size() == 1 && visibleWindows()[0]->isActiveWindow());
+            const QPointer<QWidget> work = visibleWindows()[0];
+            QCOMPARE(work->objectName() + work->windowTitle(), steps[2] + steps[3]);
+            steps[5].isEmpty() ? void(work->close()) : act(child(work, steps[4]), steps[5]);
+            QTRY_VERIFY(!work && visibleWindows().size() == 1 && visibleWindows()[0]->objectName() == "Form1");
         }
-    }
-
-    // A work window that cannot be built must not take the main window with it.
-    void failedOpeningKeepsMainWindow()
-    {
-        windows::setBeforeBuild([](std::string_view w) { if (w == "datasheet1") throw std::runtime_error("out of memory"); });
-        Form1 *main = windows::form1();
-        QTest::mouseClick(child<QPushButton>(main, "Command1"), Qt::LeftButton);
-        QCOMPARE(visibleWindows(), QWidgetList{main});
-        const auto said = messages.take();
-        QVERIFY(said.size() == 1 && said[0].prompt == "The window could not be opened (out of memory).");
-    }
-
-    // In the real event loop no hand-over ends the program, closing the main window does. Each step presses a key,
-    // waits until the window expected is active alone, and goes back to the loop, which would end if asked to.
-    void programEndsWithMainWindow()
-    {
-        const QStringList keys{"Alt+D", "F2", "Alt+M", "Shift+F3"}, expected{"datasheet1", "Form1", "Form17", "Form1"};
-        QStringList steps;
-        QTimer turn; // a step at each turn of the loop; Qt fires it not again while a step waits
-        connect(&turn, &QTimer::timeout, [&] {
-            if (steps.size() == keys.size())
-                return void(windows::form1()->close());
-            QWidget *active = QApplication::activeWindow() ? QApplication::activeWindow() : windows::form1();
-            if (QTest::qWaitForWindowActive(active))
-                QTest::keySequence(active, QKeySequence(keys[steps.size()]));
-            const QString want = expected[steps.size()];
-            const bool settled = QTest::qWaitFor([&] { return alone(want) && visibleWindows()[0]->isActiveWindow(); });
-            steps << (settled ? want : "not " + want);
-        });
-        turn.start(0);
-        QTimer::singleShot(10000, &turn, [] { QCoreApplication::exit(2); });
-        QCOMPARE(QApplication::exec(), 0);
-        QCOMPARE(steps, expected);
-        QVERIFY(windows::noneLoaded());
-    }
-
-    // Without a display the program says so on one line and fails, rather than abort.
-    void needsADisplay()
-    {
-        QProcess ratebook;
-        ratebook.setProcessEnvironment(QProcessEnvironment()); // an empty one, so no display of any kind
-        ratebook.start(RATEBOOK_BINARY, {});
-        QVERIFY(ratebook.waitForFinished(10000));
-        const QString said = QString::fromLocal8Bit(ratebook.readAllStandardError());
-        QVERIFY2(ratebook.exitCode() == 1 && said.count('\n') == 1 && said.contains("DISPLAY"), qPrintable(said));
     }
 };
 

@@ -1,5 +1,4 @@
-// What a typed text reads as, in both work windows: the grammar, overflow against
-// underflow, and the point as decimal separator whatever the locale.
+// What a typed text reads as. Every box reads through here, so this is also the catalogue of odd texts.
 #include "common/numbertext.h"
 
 #include <QTest>
@@ -17,15 +16,10 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("reads"); // "nan": not a number, "big": too large for a double
-        const QStringList rows = {
-            "250|250", "12.75|12.75", ".5|0.5", "5.|5", "007|7", "  42  |42", "+.5|0.5", "-3|-3", "1.5e3|1500",
-            "25E-1|2.5", "1e-400|0", "1e-310|1e-310", "0.0001e312|1e308", "0e99999999999999999999|0",
-            "0." + QString(400, '9') + "|1", "|nan", "   |nan", ".|nan", "1.2.3|nan", "1..2|nan", "1,5|nan", "12a|nan",
-            "-|nan", "-.|nan", "+-1|nan", "1 2|nan", "1e|nan", "e5|nan", "0x10|nan", "inf|nan", "NaN|nan", "\t5|nan",
-            "5\u00a0|nan", "١٢|nan", "１２|nan", QString::fromUtf8("1\0" "2|nan", 7), "1.8e308|big", "-1e309|big",
-            QString(310, '9') + "|big", "1e99999999999999999999|big", "0.001e312|big"};
-        for (const QString &row : rows)
-            QTest::newRow(qPrintable(row.left(24))) << row.section('|', 0, 0) << row.section('|', 1);
+        for (const QString &row : QStringList{"  007  |7", ".5|0.5", "5.|5", "-3|-3", "25E-1|2.5", "1e-400|0", "0.0001e312|1e308",
+                 "0." + QString(400, '3') + "|0.3333333333333333", "   |nan", ".|nan", "1.2.3|nan", "1,5|nan", "12a|nan", "-.|nan", "+-1|nan",
+                 "1e|nan", "0x10|nan", "inf|nan", "\t|nan", "12\u00a0|nan", "１２|nan", "-1e309|big", "0.001e312|big", QString(1 << 20, ' ') + "|nan", QString(1 << 20, '7') + "|big"})
+            QTest::newRow(qPrintable(row.left(20))) << row.section('|', 0, 0) << row.section('|', 1);
     }
 
     void reads()
@@ -38,16 +32,16 @@ private slots:
         } catch (const NotANumber &e) {
             QVERIFY(reads == "nan" && e.text() == text.toStdString() && e.input() == 3);
         } catch (const TooLarge &) {
-            QCOMPARE(reads, QString("big"));
+            QCOMPARE(reads, "big");
         }
-        QCOMPARE(isBlank(text.toStdString()), text.trimmed().isEmpty() && !text.contains('\t'));
+        QCOMPARE(isBlank(text.toStdString()), text.count(' ') == text.size()); // a tab is not a blank
     }
 
-    void commaLocaleKeepsThePoint()
+    // The point is the separator in any locale.
+    void commaLocale()
     {
         if (!std::setlocale(LC_ALL, "de_DE.UTF-8"))
-            QSKIP("no comma-decimal locale is installed (make test installs de_DE.UTF-8)");
-        const auto restore = qScopeGuard([] { std::setlocale(LC_ALL, "C"); }); // a failure leaves no comma locale
+            QSKIP("no de_DE.UTF-8 locale");
         QCOMPARE(toNumber("2.5"), 2.5);
         QVERIFY_THROWS_EXCEPTION(NotANumber, toNumber("2,5"));
     }

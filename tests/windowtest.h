@@ -1,90 +1,73 @@
-// Shared by the window tests: messages are recorded and answered at once instead of
-// blocking in a modal loop, and each test ends with no window left.
+// Shared by the window tests: messages are recorded, not shown.
 #pragma once
 
 #include "app/form1.h"
 #include "app/identity.h"
-#include "ui/uikit.h"
 #include "app/windows.h"
+#include "ui/uikit.h"
 
 #include <QtTest>
 #include <QtWidgets>
 
-class MessageLog
+#include <numeric>
+
+// Each message as "title|prompt".
+struct MessageLog
 {
-public:
-    MessageLog() { m_previous = ratebook::ui::setMessageHandler([this](QWidget *, const auto &m) { m_messages.append(m); }); }
-    ~MessageLog() { ratebook::ui::setMessageHandler(m_previous); }
-
-    QList<ratebook::ui::Message> take() { return std::exchange(m_messages, {}); }
-
-private:
-    QList<ratebook::ui::Message> m_messages;
-    ratebook::ui::MessageHandler m_previous;
+    QStringList said;
+    ratebook::ui::MessageHandler previous = ratebook::ui::setMessageHandler([this](QWidget *, auto m) { said << m.title + '|' + m.prompt; });
+    ~MessageLog() { ratebook::ui::setMessageHandler(previous); }
+    QStringList take() { return std::exchange(said, {}); }
 };
 
-// The data sheet's cost boxes in their order, and the extractor's items as their captions name them.
-inline const char *const CostBoxes[] = {"cement1", "MM20", "MM40", "SAND", "BRICKS", "MASON1", "MASON2", "MANMAZDOOR",
-                                        "WOMANMAZDOOR"};
-inline const QStringList WorkItems = {"PCC (1:4:8) mix", "PCC (1:5:10) mix", "RCC (1:2:4) mix", "RCC (1:1.5:3)",
-    "Brick Masonary With CM (1:4) mix", "Brick Masonary With CM (1:5) mix", "Brick Masonary With CM (1:6) mix",
-    "Brick Masonary With CM (1:8) mix", "Plastering with CM (1:3) Mix, 12  mm Thick",
-    "Plastering with CM (1:3) Mix, 20 mm Thick", "Plastering with CM (1:5) Mix, 12 mm Thick",
-    "Plastering with CM (1:5) Mix, 20 mm Thick"};
-
-// The windows the program has on screen (hidden ones waiting for deletion excluded).
+// The windows on screen, then closes every window by its close box (again for the main window a work window brings back).
 inline QWidgetList visibleWindows()
 {
     QWidgetList shown = QApplication::topLevelWidgets();
-    shown.removeIf([](const QWidget *w) { return !w->isVisible(); });
-    return shown;
+    return shown.removeIf([](QWidget *w) { return !w->isVisible(); }), shown;
 }
-
-// Closes every window as its close box would, round again for the main window a work window
-// brings back, and waits until all are deleted.
 inline void closeEverything()
 {
     for (int round = 0; round < 3; ++round)
         for (QWidget *w : visibleWindows())
             w->close();
-    QTRY_VERIFY_WITH_TIMEOUT(QApplication::topLevelWidgets().isEmpty(), 5000);
-    QVERIFY(ratebook::windows::noneLoaded());
+    QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty() && ratebook::windows::noneLoaded());
 }
 
-// Types any text key by key, control characters and non-ASCII ones as keys that carry
-// just their text; QTest::keyClicks only knows the printable keys of ASCII.
-inline void typeText(QWidget *target, const QString &text)
+template <class T = QWidget>
+T *child(QWidget *window, const QString &name)
 {
-    for (const QChar c : text) {
-        if (c.unicode() >= 32 && c.unicode() < 127)
-            QTest::keyClick(target, char(c.unicode()));
-        else
-            QTest::sendKeyEvent(QTest::Click, target, Qt::Key_unknown, QString(c), Qt::NoModifier);
-    }
+    T *found = window->findChild<T *>(name);
+    return found ? found : (qFatal("%s", qPrintable(name)), nullptr);
 }
 
-template <class T>
-T *child(QWidget *window, const char *name)
+inline QString focused() { return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : ""; }
+
+// Clicks a button a user finds by its caption.
+inline void press(QWidget *window, const QString &name, const QString &caption)
 {
-    T *found = window->findChild<T *>(QString::fromLatin1(name));
-    if (!found)
-        qFatal("no control named %s", name);
-    return found;
+    QCOMPARE(child<QPushButton>(window, name)->text(), caption);
+    QTest::mouseClick(child(window, name), Qt::LeftButton);
 }
 
-// The main window, or the work window named (datasheet1, Form17) opened by a click on its
-// button there; returned once active, nullptr if it never was.
+// The main window, or a work window opened by its button there.
 inline QWidget *openWindow(const QString &name)
 {
-    QWidget *main = ratebook::windows::form1();
-    if (!QTest::qWaitForWindowActive(main) || name == "Form1")
-        return main->isActiveWindow() ? main : nullptr;
-    QTest::mouseClick(child<QWidget>(main, name == "datasheet1" ? "Command1" : "Command2"), Qt::LeftButton);
-    QWidget *w = nullptr;
+    QWidget *w = ratebook::windows::form1();
+    if (QTest::qWaitForWindowActive(w) && name != "Form1")
+        QTest::mouseClick(child(w, name == "Form17" ? "Command2" : "Command1"), Qt::LeftButton);
     return QTest::qWaitFor([&] { return (w = QApplication::activeWindow()) && w->objectName() == name; }) ? w : nullptr;
 }
 
-// The rows of a window's table, each as its cells joined by '|'.
+// A table's rows, computed or shown, each as its cells joined by '|'.
+template <class Rows>
+QStringList joined(const Rows &rows)
+{
+    QStringList out;
+    for (const auto &r : rows)
+        out << QString::fromStdString(std::accumulate(r.begin() + 1, r.end(), r[0], [](auto a, auto b) { return a + '|' + b; }));
+    return out;
+}
 inline QStringList tableRows(QWidget *window)
 {
     const auto *list = child<QTreeWidget>(window, "ListView1");
@@ -95,10 +78,16 @@ inline QStringList tableRows(QWidget *window)
     return rows;
 }
 
-// Runs `action`, which must show one real message box (the recording is set aside), and
-// answers it with OK; returns what the box showed as "title|text|icon|number of buttons".
-QString answerMessageBox(const std::function<void()> &action);
-
-// Every caption, label, frame title and column header of a window not shown whole at its font:
-// too narrow or too low for its text, or reaching past the edge of what holds it.
-QStringList captionsNotWhole(QWidget *window);
+// What `action` shows in one real message box, answered OK: "title|text|icon|buttons".
+inline QString answerMessageBox(const std::function<void()> &action)
+{
+    const auto recorder = ratebook::ui::setMessageHandler(nullptr);
+    QString seen;
+    QTimer::singleShot(0, [&seen] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()))
+            seen = box->windowTitle() + '|' + box->text() + QStringLiteral("|%1|%2").arg(box->icon()).arg(box->buttons().size()), box->accept();
+    });
+    action();
+    ratebook::ui::setMessageHandler(recorder);
+    return seen;
+}
