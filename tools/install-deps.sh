@@ -7,7 +7,7 @@ set -euo pipefail
 packages=(
     make cmake g++          # the build
     qt6-base-dev            # Qt 6 Widgets, Print Support and QtTest
-    libxlsxwriter-dev       # the spreadsheet export writes .xlsx through it
+    libxlsxwriter-dev pkg-config # the spreadsheet export writes .xlsx through it
     poppler-utils           # the tests read exported statements back with pdftotext
     unzip                   # and the exported workbook's sheets with unzip
     fonts-liberation        # Arial metrics, so captions measure as laid out
