@@ -1,4 +1,5 @@
 // The rate table of the worked example, cell by cell.
+#include "common/numbertext.h"
 #include "datasheet/unitrates.h"
 
 #include <QTest>
@@ -22,6 +23,20 @@ private slots:
             "Wall Plastering With CM(1:5) Mix/10 Sq.m -- 20 mm Tk|407.40|1009.00|1416.40",
             "Ceiling Plastering With CM(1:3) Mix/10 Sq.m -- 12 mm Tk|435.00|482.00|917.00",
             "Ceiling Plastering With CM(1:3) Mix/10 Sq.m -- 20 mm Tk|609.00|1009.00|1618.00"}));
+    }
+
+    // Of two bad boxes the one read first is named; an overflow met before either wins (-1).
+    void firstFailure()
+    {
+        for (auto [texts, box] : {std::pair{".. 1.. 1 1 1 1 1 1 1", 0}, {"1 1 1 1 .. 1 1 1 1..", 8}, {"1 .. 1 1 4e305 1 1 1 1", -1}}) {
+            CostTexts read;
+            std::ranges::transform(QString(texts).split(' '), read.begin(), &QString::toStdString);
+            try {
+                QFAIL((rateTableRows(read), texts));
+            } catch (const ComputeError &e) {
+                QCOMPARE(dynamic_cast<const NotANumber *>(&e) ? dynamic_cast<const NotANumber *>(&e)->input() : -1, box);
+            }
+        }
     }
 };
 
