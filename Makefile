@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 ratebook developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The two commands of a fresh Debian 12 machine: `make run` and `make test`.
 # Both install what is missing, configure and build (Release unless BUILD_TYPE says
 # otherwise); CI passes WERROR=ON. `make test` runs every test, then the same tests

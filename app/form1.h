@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 ratebook developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: a picture and the two buttons that open the work windows.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 ratebook developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Who the program says it is: its name and version, the desktop entry it belongs to and
 // the icon every window shows; and the artwork it carries.
 #pragma once

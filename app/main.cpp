@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 ratebook developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ratebook starts with its main window, or with a file it was handed open in its work
 // window, and ends when the last of its windows unloads.
 #include "app/identity.h"

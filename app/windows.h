@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 ratebook developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The three windows are single instances reached through their slots. Reaching an empty
 // slot builds and loads a fresh window; unloading destroys it and empties the slot, and
 // the process ends when the last window has unloaded.

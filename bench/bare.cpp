@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 ratebook developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The least a Qt Widgets program does to show a window: what ratebook's start-up is
 // compared with.
 #include <QApplication>

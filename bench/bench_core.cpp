@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 ratebook developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The arithmetic alone, without a window: what each keystroke and each "Unit Cost"
 // click spends before Qt sees a row.
 #include "common/digitpattern.h"

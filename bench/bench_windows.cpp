@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 ratebook developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The windows driven as a user drives them, timed: a keystroke in the extractor to its
 // rebuilt table, a "Unit Cost" click to the rebuilt rates, a file opened and saved through
 // the table's shortcuts, each work window opened and closed through the main window, the

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 ratebook developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs ratebook's benchmarks from a build made with -DRATEBOOK_BENCH=ON and prints one
 # table, each figure beside its goal. QtTest benchmarks run offscreen, each repeated
 # MEDIAN times; start-up runs whole processes under Xvfb, STARTS times each, ratebook

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 ratebook developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times a program's start from outside: starts it, waits for the X server to map a
 // top-level window with the given title, and prints the microseconds from the start to
 // that map and the program's peak resident memory in KiB. The program is then ended

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 ratebook developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A double whose every product, quotient and sum is checked, so that a formula written
 // as plain arithmetic abandons the computation (TooLarge) the moment a value overflows.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 ratebook developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Printing a number by a digit pattern such as "######.#0", "00.00" or "0.00": the same
 // helper fills the rate table and the material table, so both round alike.
 #pragma once

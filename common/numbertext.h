@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 ratebook developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Turning what a user typed into a number, and the errors that abandon a computation.
 // Both work windows read their boxes through here, so they accept exactly the same texts.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 ratebook developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The data sheet: nine local costs typed under a key filter, and the rate table that
 // "&Unit Cost" fills from them.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 ratebook developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The unit-rate analysis: nine local costs in, the material, labour and total cost of
 // ten fixed items of work out. No window here: the data sheet passes its nine texts
 // and writes back the rows it gets.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 ratebook developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The material extractor: twelve items of work, each a tick that locks it at "0" and a
 // quantity box, and the material table that every change of a quantity rebuilds.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 ratebook developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The material extractor's arithmetic: the quantities of twelve fixed items of work in,
 // the metal, chips, bricks, cement and sand they need out, and the three rows of the
 // material table as the window shows them. No window here: Form17 passes its twelve texts.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 ratebook developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A formatted number, away from halves, has the value printf's %.2f rounds to.
 #include "fuzz.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 ratebook developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The parser takes exactly this grammar and reads what strtod reads; beyond a double is TooLarge.
 #include "fuzz.h"
 

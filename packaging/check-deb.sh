@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 ratebook developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # check-deb.sh CPACK CONFIG FOLDER MODULEDIR: builds the .deb with cpack and the CPack
 # configuration into FOLDER, apart from the one `make package` makes, and unpacks it. It
 # must install exactly the program, its two modules (printing and the workbook writer, in

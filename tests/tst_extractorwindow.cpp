@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 ratebook developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The extractor driven as a user drives it.
 #include "extractor/materials.h"
 #include "windowtest.h"

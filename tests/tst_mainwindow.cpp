@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 ratebook developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The navigation between the three windows: one window on screen after every step; how each looks and is reached.
 #include "windowtest.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 ratebook developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a typed text reads as. Every box reads through here, so this is also the catalogue of odd texts.
 #include "common/numbertext.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 ratebook developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rate table of the worked example, cell by cell.
 #include "common/numbertext.h"
 #include "datasheet/unitrates.h"

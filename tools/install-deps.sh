@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 ratebook developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages that building and testing ratebook need, when missing,
 # and any named as arguments. Runs apt-get only if something is missing, through sudo
 # when not root.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 ratebook developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Captures the three windows into docs/ for the README: runs ratebook under a virtual X
 # server with a small window manager (for the title bars), drives it with xdotool.
 # Needs the Debian packages xvfb, xauth, openbox, xdotool and imagemagick.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 ratebook developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A report-style list: a row's own text in column 0, its sub-items in the columns after,
 // each cell aligned as its column's header. Its context menu holds the commands that work
 // on the table; Ctrl+C and "Copy" put the header and the chosen rows on the clipboard.

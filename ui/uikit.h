@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 ratebook developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The widget kit the windows share: twips and fonts mapped to the screen, the one way a
 // message reaches the user, typed-character codes, buttons and frames built alike, and
 // reporting a failed computation.

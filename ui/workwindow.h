@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 ratebook developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the two work windows share: a fixed dialog frame with a close box and no taskbar
 // button, every key seen before the focused control, a function key that closes the
 // window, and a signal as it unloads, which whoever opened it answers.

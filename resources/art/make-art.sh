@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 ratebook developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # make-art.sh: draws ratebook's artwork from nothing and writes it next to this script.
 #   picture.png          226x216 building-site scene shown above the two buttons of the main window
 #   picture@2x.png       the same scene at twice the pixels, for screens scaled to 1.5 or 2
