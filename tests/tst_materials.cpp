@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 ratebook developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The material table, cell by cell.
+// The material table, cell by cell, and which item a failure names.
+#include "common/numbertext.h"
 #include "extractor/materials.h"
 
 #include <QTest>
@@ -12,14 +13,38 @@ class tst_Materials : public QObject
     Q_OBJECT
 
 private slots:
-    // Every item at a quantity of its own, so that every factor shows.
-    void allTwelve()
+    void outcome_data()
     {
+        QTest::addColumn<QString>("quantities"); // items 1 to 12
+        QTest::addColumn<QString>("expected"); // the fifteen cells, or the item a failure names
+        // Every item at a quantity of its own, so that every factor shows.
+        QTest::newRow("all twelve") << "11 13 17 19 23 29 31 37 410 430 470 530"
+            << "22.08 (Cu.m)|33.12 (Cu.m)|72000.00 (Nos)|28.32 (Cu.m)|84.00 (Cu.m)||||815.58 (50 Kg. Bags)||779.64 (Cft)|1169.47 (Cft)||999.94 (Cft)|2965.97 (Cft)";
+        QTest::newRow("volumes padded to two digits") << "10 0 0 0 0 0 0 0 0 0 0 0"
+            << "09.20 (Cu.m)|00.00 (Cu.m)|00.00 (Nos)|01.15 (Cu.m)|04.60 (Cu.m)||||33.12 (50 Kg. Bags)||324.85 (Cft)|00.00 (Cft)||40.61 (Cft)|162.43 (Cft)";
+        QTest::newRow("bags keep one integer digit") << "10 -10 0 0 0 0 0 0 0 0 0 0"
+            << "00.00 (Cu.m)|00.00 (Cu.m)|00.00 (Nos)|00.23 (Cu.m)|00.00 (Cu.m)||||6.62 (50 Kg. Bags)||00.00 (Cft)|00.00 (Cft)||08.12 (Cft)|00.00 (Cft)";
+        // The sums read item 6 before item 5, and the chips (items 4, 3) before the bricks.
+        QTest::newRow("item 6 named before 5") << "0 0 0 0 a b 0 0 0 0 0 0" << "item 6";
+        QTest::newRow("item 3 named before 8") << "0 0 5b 0 0 0 0 a 0 0 0 0" << "item 3";
+        QTest::newRow("an overflow met first wins") << "0 0 0 0 x 4e305 0 0 0 0 0 0" << "too large";
+    }
+    void outcome()
+    {
+        QFETCH(QString, quantities);
+        QuantityTexts texts;
+        std::ranges::transform(quantities.split(' '), texts.begin(), &QString::toStdString);
         QStringList cells;
-        for (const MaterialRow &row : materialTableRows({"11", "13", "17", "19", "23", "29", "31", "37", "410", "430", "470", "530"}))
-            for (const std::string &cell : row)
-                cells << QString::fromStdString(cell);
-        QCOMPARE(cells.join('|'), "22.08 (Cu.m)|33.12 (Cu.m)|72000.00 (Nos)|28.32 (Cu.m)|84.00 (Cu.m)||||815.58 (50 Kg. Bags)||779.64 (Cft)|1169.47 (Cft)||999.94 (Cft)|2965.97 (Cft)");
+        try {
+            for (const MaterialRow &row : materialTableRows(texts))
+                for (const std::string &cell : row)
+                    cells << QString::fromStdString(cell);
+        } catch (const NotANumber &e) {
+            cells << QStringLiteral("item %1").arg(e.input() + 1);
+        } catch (const TooLarge &) {
+            cells << "too large";
+        }
+        QTEST(cells.join('|'), "expected");
     }
 };
 
