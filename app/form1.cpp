@@ -27,7 +27,7 @@ Form1::Form1(QWidget *parent) : QWidget(parent)
     // A scaled screen gets the picture drawn at twice the pixels ("@2x" gives it that
     // pixel ratio), so it stays as sharp as at scale 1.
     const bool scaled = devicePixelRatioF() > 1;
-    Image1->setPixmap(readArt(scaled ? QStringLiteral("picture@2x.png") : QStringLiteral("picture.png")));
+    Image1->setPixmap(readArt(scaled ? QStringLiteral("picture@2x.png") : QStringLiteral("picture.bmp")));
     Image1->setScaledContents(true);
 
     const QFont buttonFont = ui::sansFont(12, true);

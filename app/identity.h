@@ -11,7 +11,8 @@ namespace ratebook {
 
 void setUpApplication();
 
-// A PNG of the program's own artwork, by file name ("picture@2x.png" keeps its pixel ratio).
+// A picture of the program's own artwork (PNG or BMP), by file name; "picture@2x.png"
+// keeps its pixel ratio.
 QPixmap readArt(const QString &name);
 
 } // namespace ratebook

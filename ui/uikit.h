@@ -32,7 +32,9 @@ constexpr QRect twipsRect(const QRect &twips)
     return twipsRect(twips.x(), twips.y(), twips.width(), twips.height());
 }
 
-// MS Sans Serif and Arial both map to the platform's sans font, Arial metrics first.
+// MS Sans Serif and Arial both map to the platform's sans font, Arial's metrics first:
+// Liberation Sans by name, since asking for Arial sends fontconfig through its aliases
+// on every start; Arial where there is no Liberation Sans.
 QFont sansFont(double points, bool bold = false);
 void setColour(QWidget *widget, QPalette::ColorRole role, const QColor &colour);
 

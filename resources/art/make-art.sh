@@ -2,7 +2,8 @@
 # SPDX-FileCopyrightText: 2026 ratebook developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 # make-art.sh: draws ratebook's artwork from nothing and writes it next to this script.
-#   picture.png          226x216 building-site scene shown above the two buttons of the main window
+#   picture.bmp          226x216 building-site scene shown above the two buttons of the main window,
+#                        uncompressed, so the first window waits for no decoding
 #   picture@2x.png       the same scene at twice the pixels, for screens scaled to 1.5 or 2
 #   ratebook-NN.png      application icon (brick wall and trowel) at 16, 24, 32 and 48 px, RGBA,
 #                        and at 64 and 96 px, the doubles of 32 and 48 for scaled screens
@@ -191,7 +192,7 @@ fill #f3d384 path 'M 160,184 C 168,170 178,165 186,165 C 180,168 170,176 166,186
 MVG
 }
 "$IM" -size 226x216 gradient:'#a8d4ec'-'#fdf1da' -draw "$(picture)" \
-  -strip -define png:compression-level=9 -define png:exclude-chunks=date,time picture.png
+  -strip -depth 8 -type TrueColor bmp3:picture.bmp
 # Each pixel becomes two by two: pixel centres at whole units move to 2u + 0.5.
 "$IM" -size 452x432 gradient:'#a8d4ec'-'#fdf1da' -draw "affine 2,0,0,2,0.5,0.5 $(picture)" \
-  -strip -define png:compression-level=9 -define png:exclude-chunks=date,time picture@2x.png
+  -strip -depth 8 -define png:compression-level=9 -define png:exclude-chunks=date,time png24:picture@2x.png
