@@ -77,10 +77,12 @@ QString fileToWrite(QWidget *parent, const QString &caption, const Statement &s,
     return path;
 }
 
-// Either the whole file is written, or the one before it (if any) stays as it was.
+// Either the whole file is written, or the one before it (if any) stays as it was. A
+// write cut short (a full disk) surfaces only at the flush, and commit would put the
+// stump in place, so the flush is checked first.
 void commit(QSaveFile &file)
 {
-    if (!file.commit())
+    if (!file.flush() || file.error() != QFileDevice::NoError || !file.commit())
         throw std::runtime_error(QStringLiteral("%1 could not be written (%2)").arg(file.fileName(), file.errorString()).toStdString());
 }
 
@@ -121,7 +123,9 @@ void exportWorkbook(QWidget *window, const Statement &s)
         throw std::runtime_error(QStringLiteral("%1 could not be written (%2)").arg(path, error.isEmpty() ? written.errorString() : error).toStdString());
     QSaveFile file(path);
     openToWrite(file);
-    file.write(written.readAll());
+    const QByteArray book = written.readAll();
+    if (file.write(book) != book.size())
+        file.cancelWriting();
     commit(file);
 }
 
