@@ -40,9 +40,15 @@ UnitRate rate(Checked material, Checked labour)
 
 std::array<UnitRate, RateItemCount> analyseUnitRates(const CostTexts &costs)
 {
-    auto cost = [&costs](CostInput input) { return Checked(toNumber(costs[input], input)); };
-    // Each box is read again as the sum reaches its term, so a labour sum meets an overflow
-    // and a bad box in the order it is written.
+    // Each box is read where the analysis first needs it, and kept; so a labour sum meets
+    // an overflow and a bad box in the order it is written.
+    std::array<std::optional<Checked>, CostInputCount> read;
+    auto cost = [&costs, &read](CostInput input) {
+        std::optional<Checked> &value = read[input];
+        if (!value)
+            value = toNumber(costs[input], input);
+        return *value;
+    };
     auto labour = [&cost](std::initializer_list<LabourTerm> terms) {
         Checked total;
         for (const LabourTerm &t : terms)
