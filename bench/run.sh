@@ -58,7 +58,7 @@ us=1000 # ms to µs
     echo "open a quantities file (Ctrl+O), to the materials worked out|$(qtfigure bench_windows openAndSaveFile 'open quantities' 1)|ms|2"
     echo "save a costs file (Ctrl+S), in memory (/dev/shm)|$(qtfigure bench_windows openAndSaveFile 'save costs' 1)|ms|2"
     echo "save a quantities file (Ctrl+S), in memory (/dev/shm)|$(qtfigure bench_windows openAndSaveFile 'save quantities' 1)|ms|2"
-    echo "save a costs file (Ctrl+S) to disk, its sync included|$(qtfigure bench_windows openAndSaveFile 'save costs to disk' 1)|ms|"
+    echo "save a costs file (Ctrl+S) to disk, its sync included|$(qtfigure bench_windows openAndSaveFile 'save costs to disk' 1)|ms|2"
     echo "open and close the data sheet through the main window|$(qtfigure bench_windows openAndClose 'data sheet' 1)|ms|"
     echo "open and close the extractor through the main window|$(qtfigure bench_windows openAndClose extractor 1)|ms|"
     echo "start-up to the main window shown, ratebook / bare Qt ($(awk -v v="$rstart" 'BEGIN { printf "%.1f", v / 1000 }') / $(awk -v v="$bstart" 'BEGIN { printf "%.1f", v / 1000 }') ms)|$(ratio "$rstart" "$bstart")|×|1.1"
