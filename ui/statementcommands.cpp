@@ -4,6 +4,7 @@
 
 #include "ui/reportlist.h"
 #include "ui/uikit.h"
+#include "ui/workfile.h"
 
 #include <QAction>
 #include <QDialog>
@@ -13,7 +14,6 @@
 #include <QFormLayout>
 #include <QLineEdit>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QTemporaryFile>
 
 #include <stdexcept>
@@ -77,19 +77,12 @@ QString fileToWrite(QWidget *parent, const QString &caption, const Statement &s,
     return path;
 }
 
-// Either the whole file is written, or the one before it (if any) stays as it was. A
-// write cut short (a full disk) surfaces only at the flush, and commit would put the
-// stump in place, so the flush is checked first.
-void commit(QSaveFile &file)
+// Throws, naming the file and why, unless it was written whole.
+void save(const QString &path, const std::function<bool(QIODevice &)> &write)
 {
-    if (!file.flush() || file.error() != QFileDevice::NoError || !file.commit())
-        throw std::runtime_error(QStringLiteral("%1 could not be written (%2)").arg(file.fileName(), file.errorString()).toStdString());
-}
-
-void openToWrite(QSaveFile &file)
-{
-    if (!file.open(QIODevice::WriteOnly))
-        throw std::runtime_error(QStringLiteral("%1 could not be written (%2)").arg(file.fileName(), file.errorString()).toStdString());
+    const QString failure = saveWhole(path, write);
+    if (!failure.isEmpty())
+        throw std::runtime_error(QStringLiteral("%1 could not be written (%2)").arg(path, failure).toStdString());
 }
 
 void exportPdf(QWidget *window, const Statement &s)
@@ -97,16 +90,14 @@ void exportPdf(QWidget *window, const Statement &s)
     const QString path = fileToWrite(window, QStringLiteral("Export PDF"), s, QStringLiteral("pdf"), QStringLiteral("PDF (*.pdf)"));
     if (path.isEmpty())
         return;
-    QSaveFile file(path);
-    openToWrite(file);
-    QPdfWriter writer(&file);
-    writer.setPageSize(QPageSize(localPaperSize()));
-    writer.setResolution(600);
-    writer.setTitle(s.title);
-    writer.setCreator(QStringLiteral("ratebook"));
-    if (!paintStatement(writer, s))
-        file.cancelWriting();
-    commit(file);
+    save(path, [&s](QIODevice &file) {
+        QPdfWriter writer(&file);
+        writer.setPageSize(QPageSize(localPaperSize()));
+        writer.setResolution(600);
+        writer.setTitle(s.title);
+        writer.setCreator(QStringLiteral("ratebook"));
+        return paintStatement(writer, s);
+    });
 }
 
 void exportWorkbook(QWidget *window, const Statement &s)
@@ -121,12 +112,8 @@ void exportWorkbook(QWidget *window, const Statement &s)
     QString error;
     if (!written.open() || !write(statementWorkbook(s), written.fileName(), &error) || !written.seek(0))
         throw std::runtime_error(QStringLiteral("%1 could not be written (%2)").arg(path, error.isEmpty() ? written.errorString() : error).toStdString());
-    QSaveFile file(path);
-    openToWrite(file);
     const QByteArray book = written.readAll();
-    if (file.write(book) != book.size())
-        file.cancelWriting();
-    commit(file);
+    save(path, [&book](QIODevice &file) { return file.write(book) == book.size(); });
 }
 
 void print(QWidget *window, const Statement &s)

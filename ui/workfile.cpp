@@ -196,6 +196,20 @@ WorkFile readWorkFile(const QString &path, const WorkFileLayout &layout)
     return file;
 }
 
+QString saveWhole(const QString &path, const std::function<bool(QIODevice &)> &write)
+{
+    QSaveFile out(path);
+    if (!out.open(QIODevice::WriteOnly))
+        return out.errorString();
+    // A write cut short sets no error that commit() heeds: it would put the shortened
+    // file in place of the earlier one. Cancelled, the temporary file is removed.
+    if (!write(out) || !out.flush() || out.error() != QFileDevice::NoError) {
+        out.cancelWriting();
+        return tr("not all of it could be written; the disk may be full");
+    }
+    return out.commit() ? QString() : out.errorString();
+}
+
 void writeWorkFile(const QString &path, const WorkFile &file)
 {
     QJsonObject top{
@@ -211,18 +225,7 @@ void writeWorkFile(const QString &path, const WorkFile &file)
     if (!file.open.isEmpty())
         top.insert(QStringLiteral("open"), toObject(file.open));
     const QByteArray bytes = QJsonDocument(top).toJson();
-    QSaveFile out(path);
-    QString failure;
-    if (!out.open(QIODevice::WriteOnly)) {
-        failure = out.errorString();
-    } else if (out.write(bytes) != bytes.size() || !out.flush()) {
-        // A write cut short (a full disk) sets no error that commit() heeds: it would
-        // put the shortened file in place of the earlier one. Left uncommitted, the
-        // temporary file is removed.
-        failure = tr("not all of it could be written; the disk may be full");
-    }
-    if (failure.isEmpty() && !out.commit())
-        failure = out.errorString();
+    const QString failure = saveWhole(path, [&bytes](QIODevice &out) { return out.write(bytes) == bytes.size(); });
     if (!failure.isEmpty())
         throw WorkFileError(tr("\"%1\" could not be saved (%2); any earlier file of that name is as it was.")
                                 .arg(shownPath(path), failure));

@@ -14,6 +14,9 @@
 #include <functional>
 #include <stdexcept>
 
+class QIODevice;
+class QWidget;
+
 namespace ratebook::ui {
 
 class ReportList;
@@ -54,6 +57,11 @@ WorkFile readWorkFile(const QString &path, const WorkFileLayout &layout);
 // Written in full beside `path`, then put in its place: a failure leaves any earlier
 // file as it was.
 void writeWorkFile(const QString &path, const WorkFile &file);
+
+// Writes a file whole or not at all: `write` fills it, and a failed open, a write cut
+// short (a full disk) or a failed commit leaves any earlier file of that name as it was.
+// Returns why it failed, or an empty text.
+QString saveWhole(const QString &path, const std::function<bool(QIODevice &)> &write);
 
 // "Open…" (Ctrl+O) and "Save…" (Ctrl+S) in the table's context menu, after a separator.
 // Open asks for a file and hands its path to `open`; Save asks for a path and writes
