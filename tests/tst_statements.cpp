@@ -43,7 +43,9 @@ class tst_Statements : public QObject
         QTest::mouseClick(child<QPushButton>(w, name == "datasheet1" ? "unitcost" : "Command1"), Qt::LeftButton);
         if (name == "Form17") {
             QTest::mouseClick(child<QCheckBox>(w, "Check5"), Qt::LeftButton);
-            QTest::keyClicks(QApplication::focusWidget(), "3.5");
+            QTest::keyClicks(QApplication::focusWidget(), "3.5"); // then made negative, which no filter stops
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Home);
+            QTest::keyClicks(QApplication::focusWidget(), "-");
         }
         return w;
     }
@@ -112,7 +114,7 @@ private slots:
         for (const QString &row : tableRows(w)) {
             QStringList cells;
             for (const QString &cell : row.split('|', Qt::SkipEmptyParts)) {
-                const auto figure = QRegularExpression(R"(^(\d*\.\d\d)(?: \((.+)\))?$)").match(cell);
+                const auto figure = QRegularExpression(R"(^(-?\d*\.\d\d)(?: \((.+)\))?$)").match(cell);
                 cells << (figure.hasMatch() ? "2=" + QString::number(figure.captured(1).toDouble(), 'f', 2) : cell);
                 if (figure.hasCaptured(2))
                     cells << figure.captured(2);

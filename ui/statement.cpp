@@ -28,7 +28,9 @@ struct Line
 bool isFigureColumn(const QList<QStringList> &rows, qsizetype column)
 {
     return std::all_of(rows.begin(), rows.end(), [column](const QStringList &row) {
-        const QString cell = row.value(column).trimmed();
+        QString cell = row.value(column).trimmed();
+        if (cell.startsWith(QLatin1Char('-')))
+            cell.remove(0, 1);
         return cell.isEmpty() || cell.front().isDigit() || cell.front() == QLatin1Char('.');
     });
 }

@@ -86,8 +86,9 @@ WorkbookSheet tableSheet(const Statement &s)
 
 WorkbookCell figureCell(const QString &shown, QString *unit)
 {
-    // Digits with a point, as the digit patterns print them, then an optional unit in brackets.
-    static const QRegularExpression figure(QStringLiteral(R"(^\s*(\d*\.?\d+)\s*(?:\((.*)\))?\s*$)"));
+    // Digits with a point, as the digit patterns print them, a minus before a negative
+    // one, then an optional unit in brackets.
+    static const QRegularExpression figure(QStringLiteral(R"(^\s*(-?\d*\.?\d+)\s*(?:\((.*)\))?\s*$)"));
     const QRegularExpressionMatch match = figure.match(shown);
     if (!match.hasMatch())
         return {shown.trimmed().isEmpty() ? QString() : shown, std::nullopt, false};
