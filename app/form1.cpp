@@ -61,7 +61,7 @@ void Form1::open(QWidget *(*reach)())
     try {
         reach()->show();
     } catch (const std::exception &e) {
-        ui::showMessage(this, tr("The window could not be opened (%1).").arg(QString::fromLocal8Bit(e.what())));
+        ui::showMessage(this, windows::cannotOpen(e));
         return;
     }
     close();

@@ -19,7 +19,7 @@ namespace {
 QString fileArgument(const QStringList &arguments)
 {
     for (const QString &argument : arguments.mid(1)) {
-        if (argument.endsWith(QLatin1String(".ratebook")) || QFileInfo::exists(argument))
+        if (argument.endsWith(QLatin1String(".ratebook")) || QFileInfo(argument).isFile())
             return argument;
     }
     return {};
@@ -52,6 +52,10 @@ void start(const QStringList &arguments)
     } catch (const ui::WorkFileError &e) {
         windows::form1()->show();
         ui::showMessage(windows::form1(), e.message());
+    } catch (const std::exception &e) {
+        // A window that cannot be built leaves the main window, as its buttons do.
+        windows::form1()->show();
+        ui::showMessage(windows::form1(), windows::cannotOpen(e));
     }
 }
 

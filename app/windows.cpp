@@ -71,6 +71,11 @@ bool noneLoaded()
     return !mainSlot && !dataSheetSlot && !extractorSlot;
 }
 
+QString cannotOpen(const std::exception &failure)
+{
+    return QCoreApplication::translate("windows", "The window could not be opened (%1).").arg(QString::fromLocal8Bit(failure.what()));
+}
+
 void setBeforeBuild(std::function<void(const char *)> hook)
 {
     beforeBuild = std::move(hook);

@@ -5,8 +5,10 @@
 // the process ends when the last window has unloaded.
 #pragma once
 
+#include <exception>
 #include <functional>
 
+class QString;
 class QWidget;
 class Form1;
 class datasheet1;
@@ -23,6 +25,9 @@ void unload(QWidget *window);
 
 // True while no window is loaded.
 bool noneLoaded();
+
+// What the user is told when a window cannot be built.
+QString cannotOpen(const std::exception &failure);
 
 // Runs before a window is built; lets tests make the building fail.
 void setBeforeBuild(std::function<void(const char *windowName)> hook);

@@ -154,7 +154,7 @@ private slots:
         QTest::newRow("costs") << QStringList{"-x", sample("datasheet1")} << "datasheet1" << "";
         QTest::newRow("quantities") << QStringList{sample("Form17"), sample("datasheet1")} << "Form17" << "";
         QTest::newRow("bad") << QStringList{"gone.ratebook"} << "Form1" << "no such file";
-        QTest::newRow("others") << QStringList{"--help", "notes.txt"} << "Form1" << "";
+        QTest::newRow("others") << QStringList{"--help", "notes.txt", "."} << "Form1" << "";
     }
     // The file opens in its window, whose closing brings the main window; a bad one is reported over that.
     void startsWithFile()
