@@ -4,10 +4,8 @@
 
 #include "app/form1.h"
 #include "app/windows.h"
-#include "datasheet/datasheet1.h"
-#include "extractor/form17.h"
-#include "ui/uikit.h"
-#include "ui/workfile.h"
+#include "documents/document.h"
+#include "kit/dialogs.h"
 
 #include <QFileInfo>
 #include <QStringList>
@@ -16,23 +14,14 @@ namespace ratebook {
 
 namespace {
 
+// Options are left alone, and so is a folder, which a desktop may hand over with a file.
 QString fileArgument(const QStringList &arguments)
 {
     for (const QString &argument : arguments.mid(1)) {
-        if (argument.endsWith(QLatin1String(".ratebook")) || QFileInfo(argument).isFile())
+        if (!argument.startsWith(QLatin1Char('-')) && !QFileInfo(argument).isDir())
             return argument;
     }
     return {};
-}
-
-// Checked whole before the window is built, so a bad file builds none.
-template <class Window>
-void openIn(Window *(*reach)(), const QString &path)
-{
-    const ui::WorkFile file = ui::readWorkFile(path, Window::fileLayout());
-    Window *window = reach();
-    window->show();
-    window->load(file);
 }
 
 } // namespace
@@ -44,18 +33,16 @@ void start(const QStringList &arguments)
         windows::form1()->show();
         return;
     }
+    windows::knowFileKinds();
     try {
-        if (ui::readWorkFileKind(path) == QLatin1String("costs"))
-            openIn(windows::dataSheet, path);
-        else
-            openIn(windows::extractor, path);
-    } catch (const ui::WorkFileError &e) {
+        documents::openWorkFile(path);
+    } catch (const documents::WorkFileError &e) {
         windows::form1()->show();
-        ui::showMessage(windows::form1(), e.message());
+        kit::showMessage(windows::form1(), e.message());
     } catch (const std::exception &e) {
         // A window that cannot be built leaves the main window, as its buttons do.
         windows::form1()->show();
-        ui::showMessage(windows::form1(), windows::cannotOpen(e));
+        kit::showMessage(windows::form1(), windows::cannotOpen(e));
     }
 }
 

@@ -9,8 +9,8 @@
 namespace ratebook {
 
 // `arguments` as QCoreApplication::arguments() gives them, the program's name first.
-// The first that is an existing path or ends in ".ratebook" is opened; the others are
-// ignored. A bad file is reported over the main window.
+// The first that is not an option ("-...") nor a folder is the file to open; the others
+// are ignored. A file that is missing or bad is reported over the main window.
 void start(const QStringList &arguments);
 
 } // namespace ratebook

@@ -4,6 +4,7 @@
 
 #include "app/form1.h"
 #include "datasheet/datasheet1.h"
+#include "documents/document.h"
 #include "extractor/form17.h"
 
 #include <QApplication>
@@ -20,9 +21,33 @@ QPointer<datasheet1> dataSheetSlot;
 QPointer<Form17> extractorSlot;
 std::function<void(const char *)> beforeBuild;
 
+} // namespace
+
+// Which window opens each kind of file: the one place that knows them all.
+void knowFileKinds()
+{
+    static bool known = false;
+    if (known)
+        return;
+    known = true;
+    auto openIn = [](QWidget *window, const documents::WorkFile &file) {
+        window->show();
+        documents::Document::of(window)->load(file);
+    };
+    documents::setFileKinds({
+        {datasheet1::document().layout(), QStringLiteral("datasheet1"),
+         [openIn](const documents::WorkFile &file) { openIn(dataSheet(), file); }},
+        {Form17::document().layout(), QStringLiteral("Form17"),
+         [openIn](const documents::WorkFile &file) { openIn(extractor(), file); }},
+    });
+}
+
+namespace {
+
 template <class Window>
 Window *reach(QPointer<Window> &slot, const char *name)
 {
+    knowFileKinds();
     if (!slot) {
         if (beforeBuild)
             beforeBuild(name);

@@ -20,6 +20,10 @@ Form1 *form1();
 datasheet1 *dataSheet();
 Form17 *extractor();
 
+// Tells the documents which window opens each kind of file; done before any window is
+// built or any file opened.
+void knowFileKinds();
+
 // Empties the window's slot and deletes it, after its own unload handler has run.
 void unload(QWidget *window);
 

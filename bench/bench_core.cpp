@@ -5,8 +5,11 @@
 #include "common/digitpattern.h"
 #include "datasheet/unitrates.h"
 #include "extractor/materials.h"
+#include "tests/worked.h"
 
 #include <QTest>
+
+#include <algorithm>
 
 using namespace ratebook;
 
@@ -21,7 +24,11 @@ class bench_Core : public QObject
 {
     Q_OBJECT
 
-    const CostTexts costs{"250", "1200", "1000", "500", "3", "300", "250", "150", "120"};
+    const CostTexts costs = [] {
+        CostTexts texts;
+        std::ranges::transform(worked::costs, texts.begin(), &QString::toStdString);
+        return texts;
+    }();
     const QuantityTexts quantities{"1.5", "2", "0", "12.25", "7", "0", "3", "0", "40", "0", "18.5", "0"};
 
 private slots:
@@ -31,7 +38,7 @@ private slots:
     }
     void rateTableRows()
     {
-        QCOMPARE(ratebook::rateTableRows(costs)[0][3], "2469.00"); // the total
+        QCOMPARE(joined(ratebook::rateTableRows(costs)), worked::rates);
         QBENCHMARK { keep(ratebook::rateTableRows(costs)); }
     }
     void materialTotals()

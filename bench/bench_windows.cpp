@@ -4,13 +4,12 @@
 // rebuilt table, a "Unit Cost" click to the rebuilt rates, a file opened and saved through
 // the table's shortcuts, each work window opened and closed through the main window, the
 // statement and the workbook written, and what start-up builds.
-#include "tests/windowtest.h"
+#include "tests/fixture.h"
 
 #include "app/form1.h"
 #include "datasheet/datasheet1.h"
 #include "extractor/form17.h"
-#include "ui/statementcommands.h"
-#include "ui/workfile.h"
+#include "documents/workfile.h"
 
 #include <QCheckBox>
 #include <QTemporaryDir>
@@ -24,7 +23,7 @@ class bench_Windows : public QObject
 {
     Q_OBJECT
 
-    MessageLog messages; // a message would block in a modal loop; here it is a fault
+    Answers answers; // a message would block in a modal loop; here it is a fault
 
 private slots:
     void initTestCase() { ratebook::setUpApplication(); }
@@ -32,7 +31,7 @@ private slots:
     void cleanup()
     {
         closeEverything();
-        QCOMPARE(messages.take().size(), 0);
+        QCOMPARE(answers.takeMessages().size(), 0);
     }
 
     // Start-up does what main() does; the work windows are built only when asked for.
@@ -73,24 +72,20 @@ private slots:
         w->show();
         if (!QTest::qWaitForWindowExposed(w))
             qFatal("the data sheet was not shown");
-        const char *const Costs[] = {"250", "1200", "1000", "500", "3", "300", "250", "150", "120"};
-        const char *const inputs[] = {"cement1", "MM20", "MM40", "SAND", "BRICKS", "MASON1", "MASON2", "MANMAZDOOR", "WOMANMAZDOOR"};
-        for (int i = 0; i < 9; ++i)
-            QTest::keyClicks(child<QLineEdit>(w, inputs[i]), Costs[i]);
+        for (qsizetype i = 0; i < worked::costs.size(); ++i)
+            QTest::keyClicks(child<QLineEdit>(w, worked::costBoxes[i]), worked::costs[i]);
         return w;
     }
 
     void unitCostClick()
     {
         QWidget *w = dataSheetFilled();
-        auto *table = child<QTreeWidget>(w, "ListView1");
         auto *unitcost = child<QPushButton>(w, "unitcost");
 
         QBENCHMARK {
             QTest::mouseClick(unitcost, Qt::LeftButton);
         }
-        QCOMPARE(table->topLevelItemCount(), 10);
-        QCOMPARE(table->topLevelItem(9)->text(3), "1618.00"); // the worked example's last total
+        QCOMPARE(tableRows(w), worked::rates);
     }
 
     // The rate analysis written as a PDF, or as a workbook, from its shortcut on the
@@ -107,8 +102,7 @@ private slots:
         QFETCH(QString, keys);
         QFETCH(QString, suffix);
         QTemporaryDir dir;
-        const auto previous = ui::setStatementDialogs({[](QWidget *, ui::WorkDetails &) { return true; },
-                                                       [&dir](QWidget *, auto &, auto &, auto &) { return dir.filePath("out"); }, {}});
+        answers.file = dir.filePath("out." + suffix);
         QWidget *w = dataSheetFilled();
         QTest::mouseClick(child<QPushButton>(w, "unitcost"), Qt::LeftButton);
         auto *table = child<QTreeWidget>(w, "ListView1");
@@ -118,7 +112,6 @@ private slots:
         QBENCHMARK {
             QTest::keySequence(table, QKeySequence(keys));
         }
-        ui::setStatementDialogs(previous);
         QVERIFY(QFileInfo(dir.filePath("out." + suffix)).size() > 1000);
     }
 
@@ -150,8 +143,7 @@ private slots:
         QTemporaryDir dir(folder.isEmpty() ? QDir::tempPath() + "/bench-XXXXXX" : folder + "/ratebook-bench-XXXXXX");
         const QString sample = QStringLiteral(RATEBOOK_SAMPLES) + kind + ".ratebook";
         const QString fresh = dir.filePath("fresh.ratebook");
-        QString chosen;
-        const ui::FileChooser real = ui::setFileChooser([&chosen](QWidget *, ui::FileDialog) { return chosen; });
+        QString &chosen = answers.file;
         QWidget *w = window == "datasheet1" ? static_cast<QWidget *>(windows::dataSheet()) : windows::extractor();
         w->show();
         QVERIFY(QTest::qWaitForWindowExposed(w));
@@ -178,9 +170,8 @@ private slots:
             else
                 command(Qt::Key_O, round++ % 2 ? sample : fresh);
         }
-        ui::setFileChooser(real);
         if (saving)
-            QCOMPARE(ui::readWorkFileKind(dir.filePath("saved.ratebook")), kind);
+            QCOMPARE(documents::readKind(dir.filePath("saved.ratebook")), kind);
         else
             QCOMPARE(table->topLevelItemCount(), kind == "costs" ? 10 : 3);
     }

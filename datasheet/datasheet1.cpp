@@ -4,9 +4,10 @@
 
 #include "common/numbertext.h"
 #include "datasheet/unitrates.h"
-#include "ui/reportlist.h"
-#include "ui/statementcommands.h"
-#include "ui/uikit.h"
+#include "documents/document.h"
+#include "kit/dialogs.h"
+#include "kit/reportlist.h"
+#include "kit/uikit.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -63,11 +64,11 @@ const FrameRow Frames[] = {
 datasheet1::datasheet1() : WorkWindow("datasheet1", QStringLiteral("Rate Book"), QSize(11055, 5610), Qt::Key_F2)
 {
     static_assert(std::size(CostInputs) == InputCount && InputCount == CostInputCount);
-    setFont(ui::sansFont(8.25, true));
+    setFont(kit::sansFont(8.25, true));
 
     QGroupBox *frames[std::size(Frames)];
     for (std::size_t i = 0; i < std::size(Frames); ++i) {
-        frames[i] = ui::makeFrame(this, Frames[i].name, QString::fromLatin1(Frames[i].caption), ui::twipsRect(Frames[i].geometry));
+        frames[i] = kit::makeFrame(this, Frames[i].name, QString::fromLatin1(Frames[i].caption), kit::twipsRect(Frames[i].geometry));
         frames[i]->setToolTip(QString::fromLatin1(Frames[i].hint));
     }
 
@@ -75,17 +76,17 @@ datasheet1::datasheet1() : WorkWindow("datasheet1", QStringLiteral("Rate Book"),
         const CostInputRow &row = CostInputs[i];
         auto *label = new QLabel(QString::fromLatin1(row.caption), frames[row.frame]);
         label->setObjectName(QString::fromLatin1(row.labelName));
-        label->setFont(ui::sansFont(9.75));
-        ui::setColour(label, QPalette::WindowText, QColor(128, 0, 0));
-        label->move(ui::pixels(row.label.x()), ui::pixels(row.label.y()));
+        label->setFont(kit::sansFont(9.75));
+        kit::setColour(label, QPalette::WindowText, QColor(128, 0, 0));
+        label->move(kit::pixels(row.label.x()), kit::pixels(row.label.y()));
         label->adjustSize(); // a label sizes itself to its caption
 
         auto *input = m_inputs[std::size_t(i)] = new QLineEdit(frames[row.frame]);
         input->setObjectName(QString::fromLatin1(row.name));
-        input->setFont(ui::sansFont(9.75, true));
-        ui::setColour(input, QPalette::Base, QColor(224, 224, 224));
-        ui::setColour(input, QPalette::Text, Qt::black);
-        input->setGeometry(ui::twipsRect(row.input));
+        input->setFont(kit::sansFont(9.75, true));
+        kit::setColour(input, QPalette::Base, QColor(224, 224, 224));
+        kit::setColour(input, QPalette::Text, Qt::black);
+        input->setGeometry(kit::twipsRect(row.input));
         // A screen reader names the box by its label and reads the prompt as its help.
         input->setAccessibleName(QString::fromLatin1(row.caption).trimmed());
         input->setAccessibleDescription(QString::fromLatin1(row.prompt).trimmed());
@@ -94,19 +95,18 @@ datasheet1::datasheet1() : WorkWindow("datasheet1", QStringLiteral("Rate Book"),
         connect(input, &QLineEdit::textChanged, this, [this, i] { costInput_Change(i); });
     }
 
-    m_table = new ui::ReportList(this, "ListView1", ui::sansFont(9.75));
-    m_table->setGeometry(ui::twipsRect(180, 2130, 10815, 2895));
+    m_table = new kit::ReportList(this, "ListView1", kit::sansFont(9.75));
+    m_table->setGeometry(kit::twipsRect(180, 2130, 10815, 2895));
     m_table->setToolTip(QStringLiteral("Click The UNIT COST Button To Get The Cost Of The Materials Per Cubicmeter."));
-    ui::addFileCommands(m_table, [this](const QString &path) { openFile(path); }, [this] { return contents(); });
-    ui::addStatementCommands(m_table, m_details, [this] { return statement(); });
+    new documents::Document(m_table, document(), {[this] { unitcost_Click(); }, [this] { return outOfDate(); }});
 
-    const QFont buttonFont = ui::sansFont(8.25, true);
-    m_unitCost = ui::makeButton(this, "unitcost", QStringLiteral("&Unit Cost"), buttonFont, ui::twipsRect(3982, 5160, 1335, 375));
-    m_close = ui::makeButton(this, "close", QStringLiteral("&Close"), buttonFont, ui::twipsRect(5737, 5160, 1335, 375));
+    const QFont buttonFont = kit::sansFont(8.25, true);
+    m_unitCost = kit::makeButton(this, "unitcost", QStringLiteral("&Unit Cost"), buttonFont, kit::twipsRect(3982, 5160, 1335, 375));
+    m_close = kit::makeButton(this, "close", QStringLiteral("&Close"), buttonFont, kit::twipsRect(5737, 5160, 1335, 375));
     connect(m_unitCost, &QPushButton::clicked, this, &datasheet1::unitcost_Click);
     connect(m_close, &QPushButton::clicked, this, &datasheet1::close_Click);
 
-    ui::chainTabOrder(QList<QWidget *>(m_inputs.begin(), m_inputs.end()) << m_unitCost << m_close << m_table);
+    kit::chainTabOrder(QList<QWidget *>(m_inputs.begin(), m_inputs.end()) << m_unitCost << m_close << m_table);
 }
 
 void datasheet1::Form_Load()
@@ -117,7 +117,7 @@ void datasheet1::Form_Load()
     m_table->addColumn(QStringLiteral("Labour Cost"), width / 6, Qt::AlignHCenter);
     m_table->addColumn(QStringLiteral("Men & Material Cost"), width / 3.55, Qt::AlignLeft);
     m_table->clear();
-    ui::centreOnScreen(this);
+    kit::centreOnScreen(this);
     m_inputs.front()->setFocus();
 }
 
@@ -136,7 +136,7 @@ short datasheet1::checktextbox()
 bool datasheet1::keyPreview(QWidget *target, QKeyEvent *event)
 {
     const auto input = std::find(m_inputs.begin(), m_inputs.end(), target);
-    int keyAscii = ui::characterCode(event);
+    int keyAscii = kit::characterCode(event);
     if (input == m_inputs.end() || keyAscii < 0)
         return false; // not typed into a cost: arrows, Delete, Home and Tab work as usual
     costInput_KeyPress(int(input - m_inputs.begin()), keyAscii);
@@ -149,7 +149,7 @@ void datasheet1::costInput_KeyPress(int input, int &keyAscii)
     if (keyAscii == 13) {
         if (isBlank(box->text().toStdString())) {
             const CostInputRow &row = CostInputs[input];
-            ui::showMessage(this, QString::fromLatin1(row.prompt), QString::fromLatin1(row.title));
+            kit::showMessage(this, QString::fromLatin1(row.prompt), QString::fromLatin1(row.title));
             box->setFocus();
             keyAscii = 0;
             return;
@@ -172,36 +172,16 @@ void datasheet1::costInput_Change(int input)
 
 void datasheet1::unitcost_Click()
 {
-    ui::reportingFailures(this, [this] {
+    kit::reportingFailures(this, [this] {
         if (checktextbox() == 1) {
-            ui::showMessage(this, QStringLiteral("Fill All Text Boxes"), QStringLiteral("Fill All Text Boxes"));
+            kit::showMessage(this, QStringLiteral("Fill All Text Boxes"), QStringLiteral("Fill All Text Boxes"));
             return;
         }
         m_table->clear(); // stays cleared if the analysis fails
-        CostTexts costs;
-        for (int i = 0; i < InputCount; ++i)
-            costs[std::size_t(i)] = m_inputs[std::size_t(i)]->text().toStdString();
-        for (const RateRow &row : rateTableRows(costs))
-            m_table->appendRow(row);
+        const CostTexts costs = kit::textsOf(m_inputs);
+        m_table->appendRows(rateTableRows(costs));
+        m_ratedCosts = costs;
     }, [](int input) { return QString::fromLatin1(CostInputs[input].caption); });
-}
-
-// The nine costs as typed; a caption's "Per ..." is its unit, and labour is costed per
-// worker, as the prompts ask.
-ui::Statement datasheet1::statement() const
-{
-    ui::Statement s;
-    s.title = QStringLiteral("Rate Analysis");
-    s.inputsTitle = QStringLiteral("Costs at site");
-    s.inputsHeader = QStringList{QStringLiteral("Cost of"), QStringLiteral("Cost"), QStringLiteral("Per")};
-    s.tableTitle = QStringLiteral("Unit rates");
-    for (int i = 0; i < InputCount; ++i) {
-        const QString caption = QString::fromLatin1(CostInputs[i].caption);
-        const qsizetype per = caption.indexOf(QStringLiteral(" Per "));
-        s.inputs << ui::StatementInput{caption.left(per).trimmed(), m_inputs[std::size_t(i)]->text(),
-                                       per < 0 ? QStringLiteral("No") : caption.mid(per + 5).trimmed()};
-    }
-    return s;
 }
 
 void datasheet1::close_Click()
@@ -209,34 +189,29 @@ void datasheet1::close_Click()
     close();
 }
 
-ui::WorkFileLayout datasheet1::fileLayout()
+// The nine costs as typed; a caption's "Per ..." is its unit, and labour is costed per
+// worker, as the prompts ask.
+documents::DocumentSpec datasheet1::document()
 {
-    ui::WorkFileLayout layout{QStringLiteral("costs"), {}, {}, {}};
-    for (const CostInputRow &row : CostInputs)
-        layout.texts << QString::fromLatin1(row.name);
-    return layout;
+    documents::DocumentSpec d;
+    d.kind = QStringLiteral("costs");
+    d.title = QStringLiteral("Rate Analysis");
+    d.inputsTitle = QStringLiteral("Costs at site");
+    d.inputsHeader = QStringList{QStringLiteral("Cost of"), QStringLiteral("Cost"), QStringLiteral("Per")};
+    d.tableTitle = QStringLiteral("Unit rates");
+    for (const CostInputRow &row : CostInputs) {
+        const QString caption = QString::fromLatin1(row.caption);
+        const qsizetype per = caption.indexOf(QStringLiteral(" Per "));
+        const QString unit = per < 0 ? QStringLiteral("No") : caption.mid(per + 5).trimmed();
+        d.inputs << documents::KeptInput{QString::fromLatin1(row.name), caption.left(per).trimmed(), unit};
+    }
+    return d;
 }
 
-void datasheet1::openFile(const QString &path)
+// The rows stay on screen when a cost changes; a statement must not join them to the new costs.
+QString datasheet1::outOfDate() const
 {
-    ui::openWorkFile(this, path, fileLayout(), [this](const ui::WorkFile &file) { load(file); });
-}
-
-// Each text as a user would leave it, so the change rule runs; then the analysis, with
-// its messages, as if "&Unit Cost" were clicked.
-void datasheet1::load(const ui::WorkFile &file)
-{
-    for (QLineEdit *input : m_inputs)
-        input->setText(file.texts.value(input->objectName()));
-    m_details.work = file.details.work;
-    m_details.place = file.details.place;
-    unitcost_Click();
-}
-
-ui::WorkFile datasheet1::contents() const
-{
-    ui::WorkFile file{fileLayout().kind, {}, {}, {}, m_details, {}};
-    for (const QLineEdit *input : m_inputs)
-        file.texts.insert(input->objectName(), input->text());
-    return file;
+    if (kit::textsOf(m_inputs) == m_ratedCosts)
+        return {};
+    return tr("The costs have changed since the rates were worked out: press Unit Cost first.");
 }

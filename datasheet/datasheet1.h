@@ -4,17 +4,16 @@
 // "&Unit Cost" fills from them.
 #pragma once
 
-#include "ui/statement.h"
-#include "ui/workdetails.h"
-#include "ui/workfile.h"
-#include "ui/workwindow.h"
+#include "datasheet/unitrates.h"
+#include "documents/document.h"
+#include "kit/workwindow.h"
 
 #include <array>
 
 class QLineEdit;
 class QPushButton;
 
-namespace ratebook::ui {
+namespace ratebook::kit {
 class ReportList;
 }
 
@@ -27,10 +26,9 @@ public:
 
     void Form_Load();
     short checktextbox();
-    // What its files hold, and putting an opened file's values in, each through the
-    // handlers a user's change runs; the analysis then runs as "&Unit Cost" would.
-    static ratebook::ui::WorkFileLayout fileLayout();
-    void load(const ratebook::ui::WorkFile &file);
+    // What its files keep and its statement shows; an opened file's costs go in through
+    // the handlers a user's typing runs, then the analysis runs as "&Unit Cost" would.
+    static ratebook::documents::DocumentSpec document();
 
 protected:
     bool keyPreview(QWidget *target, QKeyEvent *event) override;
@@ -42,13 +40,11 @@ private:
     void costInput_Change(int input);
     void unitcost_Click();
     void close_Click();
-    ratebook::ui::Statement statement() const;
-    void openFile(const QString &path);
-    ratebook::ui::WorkFile contents() const;
+    QString outOfDate() const;
 
     std::array<QLineEdit *, InputCount> m_inputs{};
     QPushButton *m_unitCost;
     QPushButton *m_close;
-    ratebook::ui::ReportList *m_table;
-    ratebook::ui::WorkDetails m_details;
+    ratebook::kit::ReportList *m_table;
+    ratebook::CostTexts m_ratedCosts; // what the rows on screen were worked out from
 };

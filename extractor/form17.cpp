@@ -3,17 +3,16 @@
 #include "extractor/form17.h"
 
 #include "common/numbertext.h"
+#include "documents/document.h"
 #include "extractor/materials.h"
-#include "ui/reportlist.h"
-#include "ui/statementcommands.h"
-#include "ui/uikit.h"
+#include "kit/reportlist.h"
+#include "kit/uikit.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScopedValueRollback>
 #include <QStyle>
 #include <QStyleOptionButton>
 
@@ -89,9 +88,9 @@ void fitCaptions(const std::array<QCheckBox *, 12> &checks)
 Form17::Form17() : WorkWindow("Form17", QStringLiteral("Material Extractor"), QSize(11595, 5025), Qt::Key_F3)
 {
     static_assert(std::size(Items) == ItemCount && ItemCount == WorkItemCount);
-    setFont(ui::sansFont(8.25));
+    setFont(kit::sansFont(8.25));
 
-    QGroupBox *frame = ui::makeFrame(this, "Frame1", QStringLiteral("Material Listing"), ui::twipsRect(120, 120, 11175, 3135));
+    QGroupBox *frame = kit::makeFrame(this, "Frame1", QStringLiteral("Material Listing"), kit::twipsRect(120, 120, 11175, 3135));
 
     for (int i = 0; i < ItemCount; ++i) {
         const ItemRow &row = Items[i];
@@ -99,16 +98,16 @@ Form17::Form17() : WorkWindow("Form17", QStringLiteral("Material Extractor"), QS
         // The frame's bold title font and blue would pass down; the items have their own.
         auto *check = m_checks[std::size_t(i)] = new QCheckBox(caption(row), frame);
         check->setObjectName(QStringLiteral("Check") + number);
-        check->setFont(ui::sansFont(8.25));
-        ui::setColour(check, QPalette::WindowText, QColor(128, 0, 0));
-        check->setGeometry(ui::twipsRect(row.check));
+        check->setFont(kit::sansFont(8.25));
+        kit::setColour(check, QPalette::WindowText, QColor(128, 0, 0));
+        check->setGeometry(kit::twipsRect(row.check));
         // stateChanged, unlike clicked, also fires when code ticks the box.
         connect(check, &QCheckBox::stateChanged, this, [this, i] { item_Click(i); });
 
         auto *text = m_texts[std::size_t(i)] = new QLineEdit(QStringLiteral("0"), frame);
         text->setObjectName(QStringLiteral("Text") + number);
-        text->setFont(ui::sansFont(8.25));
-        text->setGeometry(ui::twipsRect(row.text));
+        text->setFont(kit::sansFont(8.25));
+        text->setGeometry(kit::twipsRect(row.text));
         connect(text, &QLineEdit::textChanged, this, [this, i] { item_Change(i); });
 
         // A screen reader would read out every blank of the caption: both controls are
@@ -120,16 +119,15 @@ Form17::Form17() : WorkWindow("Form17", QStringLiteral("Material Extractor"), QS
     }
     fitCaptions(m_checks);
 
-    m_table = new ui::ReportList(this, "ListView1", ui::sansFont(9.75));
-    m_table->setGeometry(ui::twipsRect(240, 3360, 11055, 1140));
-    ui::addFileCommands(m_table, [this](const QString &path) { openFile(path); }, [this] { return contents(); });
-    ui::addStatementCommands(m_table, m_details, [this] { return statement(); });
+    m_table = new kit::ReportList(this, "ListView1", kit::sansFont(9.75));
+    m_table->setGeometry(kit::twipsRect(240, 3360, 11055, 1140));
+    new documents::Document(m_table, document(), {[this] { Command1_Click(); }, {}});
 
-    const QFont buttonFont = ui::sansFont(8.25, true);
-    m_disableAll = ui::makeButton(this, "desiable", QStringLiteral("&Disable All"), buttonFont, ui::twipsRect(2411, 4575, 1575, 375));
-    m_enableAll = ui::makeButton(this, "Command3", QStringLiteral("&Enable All"), buttonFont, ui::twipsRect(4249, 4575, 1575, 375));
-    m_getMaterial = ui::makeButton(this, "Command1", QStringLiteral("&Get Material"), buttonFont, ui::twipsRect(5929, 4575, 1575, 375));
-    m_close = ui::makeButton(this, "Command2", QStringLiteral("&Close"), buttonFont, ui::twipsRect(7609, 4575, 1575, 375));
+    const QFont buttonFont = kit::sansFont(8.25, true);
+    m_disableAll = kit::makeButton(this, "desiable", QStringLiteral("&Disable All"), buttonFont, kit::twipsRect(2411, 4575, 1575, 375));
+    m_enableAll = kit::makeButton(this, "Command3", QStringLiteral("&Enable All"), buttonFont, kit::twipsRect(4249, 4575, 1575, 375));
+    m_getMaterial = kit::makeButton(this, "Command1", QStringLiteral("&Get Material"), buttonFont, kit::twipsRect(5929, 4575, 1575, 375));
+    m_close = kit::makeButton(this, "Command2", QStringLiteral("&Close"), buttonFont, kit::twipsRect(7609, 4575, 1575, 375));
     connect(m_disableAll, &QPushButton::clicked, this, &Form17::desiable_Click);
     connect(m_enableAll, &QPushButton::clicked, this, &Form17::Command3_Click);
     connect(m_getMaterial, &QPushButton::clicked, this, &Form17::Command1_Click);
@@ -138,7 +136,7 @@ Form17::Form17() : WorkWindow("Form17", QStringLiteral("Material Extractor"), QS
     QList<QWidget *> tabOrder{m_getMaterial, m_table, m_close, m_enableAll, m_disableAll};
     std::copy(m_texts.rbegin(), m_texts.rend(), std::back_inserter(tabOrder));
     std::copy(m_checks.rbegin(), m_checks.rend(), std::back_inserter(tabOrder));
-    ui::chainTabOrder(tabOrder);
+    kit::chainTabOrder(tabOrder);
 }
 
 void Form17::Form_Load()
@@ -150,14 +148,14 @@ void Form17::Form_Load()
         m_table->addColumn(QString::fromLatin1(header), fifth, Qt::AlignLeft);
     setAllTicks(true);
     material();
-    ui::centreOnScreen(this);
+    kit::centreOnScreen(this);
     m_getMaterial->setFocus();
 }
 
 bool Form17::keyPreview(QWidget *target, QKeyEvent *event)
 {
     // The key goes on to the check box afterwards, so Space still toggles it.
-    if (target == m_checks.front() && ui::characterCode(event) >= 0)
+    if (target == m_checks.front() && kit::characterCode(event) >= 0)
         Check1_KeyPress();
     return false;
 }
@@ -231,85 +229,31 @@ void Form17::setAllTicks(bool ticked)
 void Form17::material()
 {
     m_table->clear();
-    QuantityTexts quantities;
-    for (std::size_t i = 0; i < quantities.size(); ++i)
-        quantities[i] = m_texts[i]->text().toStdString();
-    for (const MaterialRow &row : materialTableRows(quantities))
-        m_table->appendRow(row);
-}
-
-// All twelve items, each with its quantity as the box shows it (a ticked item's "0").
-ui::Statement Form17::statement() const
-{
-    ui::Statement s;
-    s.title = QStringLiteral("Material Statement");
-    s.inputsTitle = QStringLiteral("Quantities of work");
-    s.inputsHeader = QStringList{QStringLiteral("Item of work"), QStringLiteral("Quantity"), QStringLiteral("Unit")};
-    s.tableTitle = QStringLiteral("Materials needed");
-    for (int i = 0; i < ItemCount; ++i) {
-        const QString unit = QString::fromLatin1(Items[i].unit).remove(QLatin1Char('(')).remove(QLatin1Char(')'));
-        s.inputs << ui::StatementInput{QString::fromLatin1(Items[i].name).simplified(), m_texts[std::size_t(i)]->text(), unit.trimmed()};
-    }
-    return s;
+    m_table->appendRows(materialTableRows(kit::textsOf(m_texts)));
 }
 
 void Form17::reportingFailures(const std::function<void()> &body)
 {
-    if (m_opening) {
-        try {
-            body();
-        } catch (const ComputeError &) {
-            // reported once, by the recomputation that ends the opening
-        }
-        return;
-    }
-    ui::reportingFailures(this, body, [](int input) { return QString::fromLatin1(Items[input].name); });
+    kit::reportingFailures(this, body, [](int input) { return QString::fromLatin1(Items[input].name); });
 }
 
-ui::WorkFileLayout Form17::fileLayout()
+// All twelve items, each with its quantity as the box shows it (a ticked item's "0"). Item
+// 1's key can open its box while it stays ticked, so which boxes are open is kept apart.
+documents::DocumentSpec Form17::document()
 {
-    ui::WorkFileLayout layout{QStringLiteral("quantities"), {}, {}, {}};
+    documents::DocumentSpec d;
+    d.kind = QStringLiteral("quantities");
+    d.title = QStringLiteral("Material Statement");
+    d.inputsTitle = QStringLiteral("Quantities of work");
+    d.inputsHeader = QStringList{QStringLiteral("Item of work"), QStringLiteral("Quantity"), QStringLiteral("Unit")};
+    d.tableTitle = QStringLiteral("Materials needed");
     for (int n = 1; n <= ItemCount; ++n) {
-        layout.texts << QStringLiteral("Text%1").arg(n);
-        layout.ticks << QStringLiteral("Check%1").arg(n);
+        const ItemRow &row = Items[n - 1];
+        const QString unit = QString::fromLatin1(row.unit).remove(QLatin1Char('(')).remove(QLatin1Char(')'));
+        d.inputs << documents::KeptInput{QStringLiteral("Text%1").arg(n), QString::fromLatin1(row.name).simplified(),
+                                         unit.trimmed()};
+        d.ticks << QStringLiteral("Check%1").arg(n);
+        d.open << QStringLiteral("Text%1").arg(n);
     }
-    layout.open = layout.texts; // item 1's key can open its box while it stays ticked
-    return layout;
-}
-
-void Form17::openFile(const QString &path)
-{
-    ui::openWorkFile(this, path, fileLayout(), [this](const ui::WorkFile &file) { load(file); });
-}
-
-// The ticks first, each through its click handler, and the open boxes; then the texts
-// through their change handlers. A text that is not a number is reported once, by the
-// recomputation at the end, not again at every later change.
-void Form17::load(const ui::WorkFile &file)
-{
-    {
-        const QScopedValueRollback opening(m_opening, true);
-        for (int i = 0; i < ItemCount; ++i) {
-            QLineEdit *text = m_texts[std::size_t(i)];
-            m_checks[std::size_t(i)]->setChecked(file.ticks.value(m_checks[std::size_t(i)]->objectName()));
-            text->setEnabled(file.open.value(text->objectName()));
-        }
-        for (QLineEdit *text : m_texts)
-            text->setText(file.texts.value(text->objectName()));
-    }
-    m_details.work = file.details.work;
-    m_details.place = file.details.place;
-    Command1_Click();
-}
-
-ui::WorkFile Form17::contents() const
-{
-    ui::WorkFile file{fileLayout().kind, {}, {}, {}, m_details, {}};
-    for (int i = 0; i < ItemCount; ++i) {
-        const QLineEdit *text = m_texts[std::size_t(i)];
-        file.texts.insert(text->objectName(), text->text());
-        file.ticks.insert(m_checks[std::size_t(i)]->objectName(), m_checks[std::size_t(i)]->isChecked());
-        file.open.insert(text->objectName(), text->isEnabled());
-    }
-    return file;
+    return d;
 }

@@ -4,10 +4,8 @@
 // quantity box, and the material table that every change of a quantity rebuilds.
 #pragma once
 
-#include "ui/statement.h"
-#include "ui/workdetails.h"
-#include "ui/workfile.h"
-#include "ui/workwindow.h"
+#include "documents/document.h"
+#include "kit/workwindow.h"
 
 #include <array>
 #include <functional>
@@ -16,7 +14,7 @@ class QCheckBox;
 class QLineEdit;
 class QPushButton;
 
-namespace ratebook::ui {
+namespace ratebook::kit {
 class ReportList;
 }
 
@@ -28,10 +26,10 @@ public:
     Form17();
 
     void Form_Load();
-    // What its files hold, and putting an opened file's values in, each through the
-    // handlers a user's change runs; the analysis then runs as "&Get Material" would.
-    static ratebook::ui::WorkFileLayout fileLayout();
-    void load(const ratebook::ui::WorkFile &file);
+    // What its files keep and its statement shows; an opened file's values go in through
+    // the handlers a user's change runs, then the materials are worked out as "&Get
+    // Material" would.
+    static ratebook::documents::DocumentSpec document();
 
 protected:
     bool keyPreview(QWidget *target, QKeyEvent *event) override;
@@ -50,9 +48,6 @@ private:
     void setAllTicks(bool ticked);
     void material();
     void reportingFailures(const std::function<void()> &body);
-    ratebook::ui::Statement statement() const;
-    void openFile(const QString &path);
-    ratebook::ui::WorkFile contents() const;
 
     std::array<QCheckBox *, ItemCount> m_checks{};
     std::array<QLineEdit *, ItemCount> m_texts{};
@@ -60,7 +55,5 @@ private:
     QPushButton *m_enableAll;
     QPushButton *m_getMaterial;
     QPushButton *m_close;
-    ratebook::ui::ReportList *m_table;
-    ratebook::ui::WorkDetails m_details;
-    bool m_opening = false; // a file's values are going in
+    ratebook::kit::ReportList *m_table;
 };

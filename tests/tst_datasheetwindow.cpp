@@ -1,88 +1,206 @@
 // SPDX-FileCopyrightText: 2026 ratebook developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The data sheet driven as a user drives it.
-#include "datasheet/unitrates.h"
-#include "windowtest.h"
-
-// The boxes in the order of Enter: the caption a failure gives, the message of Enter on it blank.
-const char *const Boxes[][3] = {{"cement1", "Cement Per 50 Kg bag", "Cement Cost|Enter Cost Of Cement Per 50 kg "},
-    {"MM20", "20mm HBG Chips Per Cu.m", "20 mm Chips Cost|Enter Cost Of 20 mm Chips Per Cu.m "},
-    {"MM40", "40mm HBG Metal Per Cu.m", "40 mm Metal Cost|Enter Cost Of 40 mm Metal Per Cu.m "},
-    {"SAND", "Sand Per Cum", "Sand Cost|Enter Cost Of Sand Per Cu.m "},
-    {"BRICKS", "Country Bricks Per 1 Nos", "Bricks Cost|Enter cost Of Bricks Per No "},
-    {"MASON1", "Mason Ist Class", "Mason 1st Labour|Enter Labour Cost Of Mason 1st Class Per No  "},
-    {"MASON2", "Mason IInd Class", "Mason 2nd Labour|Enter Labour Cost Of Mason 2nd Class Per No  "},
-    {"MANMAZDOOR", "Man Mazdoor", "Manmazdoor Labour|Enter Labour Cost Of Manmazdoor Per No  "},
-    {"WOMANMAZDOOR", "Woman Mazdoor", "Womanmazdoor Labour|Enter Labour Cost Of Womanmazdoor Per No  "}};
+#include "fixture.h"
 
 class tst_DataSheetWindow : public QObject
 {
     Q_OBJECT
 
     QWidget *w = nullptr;
-    MessageLog messages;
+    Answers answers;
 
-    QLineEdit *box(int i) { return child<QLineEdit>(w, Boxes[i][0]); }
+    QLineEdit *cost(const QString &name) { return child<QLineEdit>(w, name); }
     void unitCost(const QStringList &costs)
     {
-        for (int i = 0; i < costs.size(); ++i)
-            box(i)->setText(costs[i]);
+        for (qsizetype i = 0; i < costs.size(); ++i)
+            cost(worked::costBoxes[i])->setText(costs[i]);
         press(w, "unitcost", "&Unit Cost");
+    }
+    // Each cost box: the caption that names it, and what Enter on it blank says.
+    static void costRows()
+    {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("asks"); // title|prompt
+        QTest::newRow("cement") << "cement1" << "Cement Per 50 Kg bag"
+                                << "Cement Cost|Enter Cost Of Cement Per 50 kg ";
+        QTest::newRow("chips") << "MM20" << "20mm HBG Chips Per Cu.m"
+                               << "20 mm Chips Cost|Enter Cost Of 20 mm Chips Per Cu.m ";
+        QTest::newRow("metal") << "MM40" << "40mm HBG Metal Per Cu.m"
+                               << "40 mm Metal Cost|Enter Cost Of 40 mm Metal Per Cu.m ";
+        QTest::newRow("sand")
+            << "SAND" << "Sand Per Cum" << "Sand Cost|Enter Cost Of Sand Per Cu.m ";
+        QTest::newRow("bricks") << "BRICKS" << "Country Bricks Per 1 Nos"
+                                << "Bricks Cost|Enter cost Of Bricks Per No ";
+        QTest::newRow("mason 1st") << "MASON1" << "Mason Ist Class"
+            << "Mason 1st Labour|Enter Labour Cost Of Mason 1st Class Per No  ";
+        QTest::newRow("mason 2nd") << "MASON2" << "Mason IInd Class"
+            << "Mason 2nd Labour|Enter Labour Cost Of Mason 2nd Class Per No  ";
+        QTest::newRow("man mazdoor") << "MANMAZDOOR" << "Man Mazdoor"
+            << "Manmazdoor Labour|Enter Labour Cost Of Manmazdoor Per No  ";
+        QTest::newRow("woman mazdoor") << "WOMANMAZDOOR" << "Woman Mazdoor"
+            << "Womanmazdoor Labour|Enter Labour Cost Of Womanmazdoor Per No  ";
     }
 
 private slots:
     void init() { QVERIFY(w = openWindow("datasheet1")); }
-    void cleanup() { closeEverything(); QCOMPARE(messages.take(), QStringList()); }
-
-    // Only digits, the point and Backspace get in; blanks clear the rows; Enter asks for a blank box, leaves a filled one.
-    void eachBox()
+    void cleanup()
     {
-        const QStringList costs = QString("7 1200 1000 500 3 300 250 150 120").split(' ');
-        ratebook::CostTexts texts;
-        std::ranges::transform(costs, texts.begin(), &QString::toStdString);
-        QApplication::clipboard()->setText("9");
-        QCOMPARE(QStringList({focused(), child<QGroupBox>(w, "Frame1")->title(), child(w, "Frame1")->toolTip(), child<QGroupBox>(w, "Frame2")->title(),
-                              child(w, "Frame2")->toolTip(), child(w, "ListView1")->toolTip()}).join('|'), "cement1|Cost Of Materials|Enter The Cost Of "
-                 "Materials At Site.|Cost Of Labour|Enter The Cost Of Labour At Site.|Click The UNIT COST Button To Get The Cost Of The Materials Per Cubicmeter.");
-        for (int i = 0; i < 9; ++i) {
-            unitCost(costs);
-            QTest::keyClicks(box(i), "409.a -,5\b");
-            box(i)->selectAll();
-            QTest::keySequence(box(i), QKeySequence("Ctrl+C, Ctrl+V, Ctrl+X"));
-            QCOMPARE(tableRows(w) << box(i)->text() + QApplication::clipboard()->text(), joined(ratebook::rateTableRows(texts)) << costs[i] + "409.9");
-            box(i)->setText("  ");
-            QTest::keyClick(box(i), Qt::Key_Return);
-            QCOMPARE(messages.take() << focused() << tableRows(w), (QStringList{Boxes[i][2], Boxes[i][0]}));
-            box(i)->selectAll();
-            QTest::keyClicks(box(i), "1.2.3");
-            QTest::keyClick(box(i), Qt::Key_Enter, Qt::KeypadModifier);
-            QCOMPARE(box(i)->text() + focused(), "1.2.3" + QString(i < 8 ? Boxes[i + 1][0] : "unitcost"));
-            unitCost({});
-            QCOMPARE(messages.take() + tableRows(w), QStringList{"ratebook|" + QString(Boxes[i][1]) + " reads \"1.2.3\", which is not a number."});
-        }
+        closeEverything();
+        QCOMPARE(answers.takeMessages(), QStringList());
     }
 
-    // A second press rebuilds the rows; Copy takes the header and the rows chosen (none: all). A real box (icon 4:
-    // question) asks to fill all boxes, and leaves the focus on the last blank one.
-    void rows()
+    void hints_data()
     {
-        unitCost(QString("1 2 3 4 5 6 7 8 9").split(' '));
-        QTest::keyClick(child(w, "unitcost"), Qt::Key_Space);
-        auto *t = child<QTreeWidget>(w, "ListView1");
-        QStringList shown = tableRows(w), copied{"Description Of Item\tMaterial Cost\tLabour Cost\tMen & Material Cost"};
-        t->setFocus();
-        QTest::keyClick(t, Qt::Key_C, Qt::ControlModifier);
-        QCOMPARE(QApplication::clipboard()->text(), (copied + shown).join('\n').replace('|', '\t') + '\n');
-        t->topLevelItem(5)->setSelected(true);
-        t->topLevelItem(1)->setSelected(true);
-        t->actions()[0]->trigger();
-        QCOMPARE(t->actions()[0]->text() + QApplication::clipboard()->text(), "Copy" + (copied << shown[1] << shown[5]).join('\n').replace('|', '\t') + '\n');
-        unitCost({"1", "1", "1", "1", "4e305"}); // finite until multiplied by 600
-        QCOMPARE(messages.take() << QString::number(shown.size()) + tableRows(w).join(""), (QStringList{"ratebook|The result is too large to compute.", "10"}));
-        box(0)->clear();
-        box(3)->setText("  ");
-        QCOMPARE(answerMessageBox([this] { press(w, "unitcost", "&Unit Cost"); }), "Fill All Text Boxes|Fill All Text Boxes|4|1");
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("hint");
+        QTest::newRow("materials")
+            << "Frame1" << "Cost Of Materials" << "Enter The Cost Of Materials At Site.";
+        QTest::newRow("labour")
+            << "Frame2" << "Cost Of Labour" << "Enter The Cost Of Labour At Site.";
+        QTest::newRow("the table") << "ListView1" << ""
+            << "Click The UNIT COST Button To Get The Cost Of The Materials Per Cubicmeter.";
+    }
+    void hints()
+    {
+        QFETCH(QString, control);
+        QTEST(child(w, control)->property("title").toString(), "title");
+        QTEST(child(w, control)->toolTip(), "hint");
+    }
+
+    void enterOnABlankCostAsksForIt_data() { costRows(); }
+    // Blanks only count as blank; the focus stays for the cost to be typed.
+    void enterOnABlankCostAsksForIt()
+    {
+        QFETCH(QString, box);
+        QFETCH(QString, asks);
+        cost(box)->setFocus();
+        cost(box)->setText("  ");
+        QTest::keyClick(cost(box), Qt::Key_Return);
+        QCOMPARE(answers.takeMessages(), QStringList{asks});
+        QCOMPARE(focused(), box);
+    }
+
+    // From the cement, where the window opens, to Unit Cost; Enter adds nothing to a text.
+    void enterWalksTheCosts()
+    {
+        QStringList walked{focused()};
+        for (const QString &box : worked::costBoxes) {
+            QTest::keyClicks(cost(box), "7");
+            QTest::keyClick(cost(box), Qt::Key_Enter, Qt::KeypadModifier);
+            QCOMPARE(cost(box)->text(), "7");
+            walked << focused();
+        }
+        QCOMPARE(walked, worked::costBoxes + QStringList{"unitcost"});
+    }
+
+    void keyFilter_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("chord");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("digits and points stand as typed") << "0123456789.." << "" << "0123456789..";
+        QTest::newRow("a letter is dropped") << "5a" << "" << "5";
+        QTest::newRow("the blank, minus and comma are dropped") << "5 -," << "" << "5";
+        QTest::newRow("Backspace deletes") << "56\b" << "" << "5";
+        QTest::newRow("Ctrl+V does not paste") << "5" << "Ctrl+V" << "5";
+        QTest::newRow("Ctrl+C does not copy") << "5" << "Shift+Home, Ctrl+C" << "5";
+    }
+    // The clipboard holds "9" throughout.
+    void keyFilter()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, chord);
+        QApplication::clipboard()->setText("9");
+        QTest::keyClicks(cost("MM40"), typed);
+        QTest::keySequence(cost("MM40"), QKeySequence(chord));
+        QTEST(cost("MM40")->text(), "text");
+        QCOMPARE(QApplication::clipboard()->text(), "9");
+    }
+
+    void notANumberNamesTheBox_data() { costRows(); }
+    void notANumberNamesTheBox()
+    {
+        QFETCH(QString, box);
+        QFETCH(QString, caption);
+        unitCost(worked::costs);
+        cost(box)->setText("1.2.3");
+        press(w, "unitcost", "&Unit Cost");
+        const QString said = "ratebook|" + caption + " reads \"1.2.3\", which is not a number.";
+        QCOMPARE(answers.takeMessages(), QStringList{said});
+        QCOMPARE(tableRows(w), QStringList());
+    }
+
+    void aTooLargeResultIsReported()
+    {
+        QStringList costs = worked::costs;
+        costs[4] = "4e305"; // bricks: finite until multiplied by 600
+        unitCost(costs);
+        const QString said = "ratebook|The result is too large to compute.";
+        QCOMPARE(answers.takeMessages(), QStringList{said});
+        QCOMPARE(tableRows(w), QStringList());
+    }
+
+    void changeRule_data()
+    {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("cleared");
+        QTest::newRow("blanks only clear the rates") << "WOMANMAZDOOR" << "   " << true;
+        QTest::newRow("a changed cost leaves them") << "SAND" << "501" << false;
+    }
+    void changeRule()
+    {
+        QFETCH(QString, box);
+        QFETCH(QString, text);
+        QFETCH(bool, cleared);
+        unitCost(worked::costs);
+        cost(box)->setText(text);
+        QCOMPARE(tableRows(w), cleared ? QStringList() : worked::rates);
+    }
+
+    // A real box, with the question mark (4) and one button; the focus on the last blank.
+    void fillAllTextBoxes()
+    {
+        QStringList costs = worked::costs;
+        costs[0] = "";
+        costs[3] = "";
+        const auto click = [&] { unitCost(costs); };
+        QCOMPARE(realMessageBox(click), "Fill All Text Boxes|Fill All Text Boxes|4|1");
         QTRY_COMPARE(focused(), "SAND");
+        QCOMPARE(tableRows(w), QStringList());
+    }
+
+    void copy_data()
+    {
+        QTest::addColumn<QList<int>>("chosen");
+        QTest::addColumn<bool>("fromMenu");
+        QTest::newRow("none chosen, Ctrl+C copies every row") << QList<int>() << false;
+        QTest::newRow("Copy in the menu copies the rows chosen") << QList<int>{5, 1} << true;
+    }
+    // A second Unit Cost rebuilds the rows, which go out under the header, tab-separated.
+    void copy()
+    {
+        QFETCH(QList<int>, chosen);
+        QFETCH(bool, fromMenu);
+        unitCost(worked::costs);
+        QTest::keyClick(child(w, "unitcost"), Qt::Key_Space);
+        auto *table = child<QTreeWidget>(w, "ListView1");
+        for (int row : chosen)
+            table->topLevelItem(row)->setSelected(true);
+        QCOMPARE(table->actions().front()->text(), "Copy");
+        if (fromMenu)
+            table->actions().front()->trigger();
+        else
+            onTable(w, "Ctrl+C");
+        QStringList copied{"Description Of Item\tMaterial Cost\tLabour Cost\tMen & Material Cost"};
+        for (int row = 0; row < worked::rates.size(); ++row) {
+            if (chosen.isEmpty() || chosen.contains(row))
+                copied << QString(worked::rates[row]).replace(" | ", "\t");
+        }
+        QCOMPARE(QApplication::clipboard()->text(), copied.join('\n') + '\n');
     }
 };
 

@@ -1,10 +1,9 @@
 // SPDX-FileCopyrightText: 2026 ratebook developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Work files: Ctrl+O and Ctrl+S on a table, and a file given at start.
-#include "windowtest.h"
+// Work files: Ctrl+O and Ctrl+S on a table, a file given at start, and the file dialog.
+#include "fixture.h"
 
 #include "app/startup.h"
-#include "ui/workfile.h"
 
 #include <csignal>
 #include <sys/fsuid.h>
@@ -13,18 +12,31 @@
 
 namespace {
 
-QString sample(const QString &window) { return RATEBOOK_SAMPLES + QString(window == "Form17" ? "quantities" : "costs") + ".ratebook"; }
-QByteArray bytes(const QString &path) { QFile f(path); return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray(); }
-QJsonObject json(const QString &path) { return QJsonDocument::fromJson(bytes(path)).object(); }
-QByteArray edited(const char *from, const QByteArray &to, const char *window = "") { return bytes(sample(window)).replace(from, to); }
+QByteArray bytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QByteArray edited(const QString &kind, const char *from, const QByteArray &to)
+{
+    return bytes(sample(kind)).replace(from, to);
+}
+
+QString kindOf(const QString &window)
+{
+    return window == "Form17" ? "quantities" : "costs";
+}
 
 // The table, each box's text and whether it is open, each tick.
 QStringList seen(QWidget *w)
 {
-    QStringList s = tableRows(w);
-    for (auto *box : w->findChildren<QLineEdit *>()) s << box->text() + (box->isEnabled() ? "" : " shut");
-    for (auto *tick : w->findChildren<QCheckBox *>()) s << QString::number(tick->isChecked());
-    return s;
+    QStringList state = tableRows(w);
+    for (const QLineEdit *box : w->findChildren<QLineEdit *>())
+        state << box->text() + (box->isEnabled() ? "" : " locked");
+    for (const QCheckBox *tick : w->findChildren<QCheckBox *>())
+        state << QString::number(tick->isChecked());
+    return state;
 }
 
 } // namespace
@@ -33,96 +45,119 @@ class tst_Files : public QObject
 {
     Q_OBJECT
 
-    MessageLog log;
+    Answers answers;
     QTemporaryDir dir;
-    QString chosen; // the file dialog's answer
     QWidget *w = nullptr;
-    const rlimit unlimited = [] { rlimit r{}; return getrlimit(RLIMIT_FSIZE, &r), r; }(), full{64, unlimited.rlim_max}; // a full disk
 
-    void command(char key, const QString &file)
+    void command(const QString &keys, const QString &file)
     {
-        chosen = file;
-        child<QWidget>(w, "ListView1")->setFocus();
-        QTest::keyClick(QApplication::focusWidget(), key, Qt::ControlModifier);
+        answers.file = file;
+        onTable(w, keys);
     }
-    // Exactly one message, naming `file` and saying `what`; none for no `what`.
-    void said(const QString &what, const QString &file = "")
+    // Exactly one message, naming the file and saying what.
+    void saidOnce(const QString &what, const QString &file)
     {
-        QString m;
-        for (const QString &x : log.take()) m += x.section('|', 1) + '\n';
-        QVERIFY2(what.isEmpty() ? m.isEmpty() : m.count('\n') == 1 && m.contains('"' + file) && m.contains(what), qPrintable(m));
+        const QStringList said = answers.takeMessages();
+        QCOMPARE(said.size(), 1);
+        QVERIFY2(said[0].contains('"' + file + '"'), qPrintable(said[0]));
+        QVERIFY2(said[0].contains(what), qPrintable(said[0]));
     }
 
 private slots:
     void initTestCase()
     {
         ratebook::setUpApplication();
-        ratebook::ui::setFileChooser([this](QWidget *, auto) { return chosen; });
         std::signal(SIGXFSZ, SIG_IGN);
     }
-    void cleanup() { closeEverything(); said(""); }
+    void cleanup()
+    {
+        closeEverything();
+        QCOMPARE(answers.takeMessages(), QStringList());
+    }
 
     void roundTrip_data()
     {
         QTest::addColumn<QString>("window");
         QTest::addColumn<QStringList>("edits"); // box=text pasted, or a key on a tick
-        QTest::newRow("costs as typed") << "datasheet1" << QStringList{"cement1=1.2.3", "MASON2=", "SAND=" + QString(32767, '9')};
-        QTest::newRow("item 1 open") << "Form17" << QStringList{"Check1", "Text1= 7 ", "Text9=1.2.3"};
+        QTest::newRow("costs as typed, odd ones too") << "datasheet1"
+            << QStringList{"cement1=1.2.3", "MASON2=", "SAND=" + QString(32767, '9')};
+        QTest::newRow("quantities, item 1 open though ticked") << "Form17"
+            << QStringList{"Check1", "Text1= 7 ", "Text9=1.2.3"};
     }
-    // Saved and opened afresh: all the same, as many messages too; a failed save keeps the file.
+    // Saved and opened afresh: all the same, with as many messages; a failed save keeps
+    // the earlier file.
     void roundTrip()
     {
         QFETCH(QString, window);
         QFETCH(QStringList, edits);
         const QString saved = dir.filePath(QTest::currentDataTag());
         QVERIFY(w = openWindow(window));
-        command('O', sample(window));
-        for (const QString &e : edits)
-            e.contains('=') ? child<QLineEdit>(w, qPrintable(e.section('=', 0, 0)))->setText(e.section('=', 1))
-                            : QTest::keyClick(child<QWidget>(w, qPrintable(e)), Qt::Key_A);
-        log.take();
-        QTest::mouseClick(child<QPushButton>(w, window == "datasheet1" ? "unitcost" : "Command1"), Qt::LeftButton);
-        const QStringList before = seen(w) << QString::number(log.take().size());
-        command('S', saved);
+        command("Ctrl+O", sample(kindOf(window)));
+        for (const QString &edit : edits) {
+            if (edit.contains('='))
+                child<QLineEdit>(w, edit.section('=', 0, 0))->setText(edit.section('=', 1));
+            else
+                QTest::keyClick(child(w, edit), Qt::Key_A);
+        }
+        answers.takeMessages();
+        const QString recompute = window == "datasheet1" ? "unitcost" : "Command1";
+        QTest::mouseClick(child(w, recompute), Qt::LeftButton);
+        const qsizetype messages = answers.takeMessages().size();
+        const QStringList before = seen(w);
+        command("Ctrl+S", saved);
         const QByteArray earlier = bytes(saved);
-        for (const QString &path : {saved, dir.filePath("gone/" + window)}) { // a full disk, a folder gone
+        rlimit unlimited{};
+        getrlimit(RLIMIT_FSIZE, &unlimited);
+        const rlimit full{64, unlimited.rlim_max}; // a disk that fills up
+        for (const QString &path : {saved, dir.filePath("gone/" + window)}) {
             setrlimit(RLIMIT_FSIZE, &full);
-            command('S', path);
+            command("Ctrl+S", path);
             setrlimit(RLIMIT_FSIZE, &unlimited);
-            said("could not be saved", path + '"');
+            saidOnce("could not be saved", path);
         }
         QCOMPARE(bytes(saved), earlier);
         closeEverything();
         QVERIFY(w = openWindow(window));
-        command('O', saved);
-        QCOMPARE(seen(w) << QString::number(log.take().size()), before);
-        for (const char *key : {"work", "place"}) QCOMPARE(json(saved)[key], json(sample(window))[key]);
+        command("Ctrl+O", saved);
+        QCOMPARE(seen(w), before);
+        QCOMPARE(answers.takeMessages().size(), messages);
+        QVERIFY(bytes(saved).contains("\"place\": \"Cuttack\","));
+        QVERIFY(bytes(saved).contains("\"work\": \"Community hall, ground floor\""));
     }
 
     void refusesBadFile_data()
     {
         QTest::addColumn<QString>("window");
-        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QByteArray>("content"); // none: the file is not written
         QTest::addColumn<QString>("what");
         QTest::addColumn<QString>("file");
-        auto row = [this](const QByteArray &content, const char *what, const char *file = "bad", const char *window = "datasheet1") {
-            QTest::newRow(what) << window << content << what << dir.filePath(file);
-        };
-        const QByteArray costs = bytes(sample("datasheet1"));
-        row(costs, "holds costs", "bad", "Form17");
-        row(edited("\"version\": 1", "\"version\": 2"), "newer");
-        row("cement1=250", "(illegal");
-        row(costs.chopped(5), "unterminated");
-        row(QByteArray("\x89PNG\r\n\x1a\n\0\0", 10), "not a ratebook");
-        row(edited("\"1200\"", "1200"), "\"texts.MM20\" is not");
-        row(edited("\"Check3\": false", "\"Check3\": 0", "Form17"), "\"ticks.Check3\" is not", "bad", "Form17");
-        row(edited("\"SAND\": \"500\",", ""), "lacks \"texts.SAND\"");
-        row(edited("\"kind\"", "\"colour\": 1, \"kind\""), "has \"colour\"");
-        row(edited("\"3\"", '"' + QByteArray(32768, '3') + '"'), "longer than");
-        row(costs + QByteArray(1 << 20, ' '), "1 MB");
-        row({}, "folder", ".");
-        row({}, "no such file", "gone");
-        row(costs, "cannot be read", "locked");
+        const QString bad = dir.filePath("bad");
+        const QByteArray costs = bytes(sample("costs"));
+        const QString data = "datasheet1";
+        QTest::newRow("costs in the extractor") << "Form17" << costs << "holds costs" << bad;
+        QTest::newRow("a kind no window opens")
+            << data << edited("costs", "\"costs\"", "\"colour\"") << "neither \"costs\" nor" << bad;
+        QTest::newRow("a newer version")
+            << data << edited("costs", "\"version\": 1", "\"version\": 2") << "newer" << bad;
+        QTest::newRow("not JSON") << data << QByteArray("cement1=250") << "(illegal" << bad;
+        QTest::newRow("a number for a text")
+            << data << edited("costs", "\"1200\"", "1200") << "\"texts.MM20\" is not" << bad;
+        QTest::newRow("a number for a tick") << "Form17"
+            << edited("quantities", "\"Check3\": false", "\"Check3\": 0")
+            << "\"ticks.Check3\" is not" << bad;
+        QTest::newRow("a box missing")
+            << data << edited("costs", "\"SAND\": \"500\",", "") << "lacks \"texts.SAND\"" << bad;
+        QTest::newRow("a key unknown")
+            << data << edited("costs", "\"kind\"", "\"colour\": 1, \"kind\"") << "has \"colour\""
+            << bad;
+        QTest::newRow("a text longer than a box holds")
+            << data << edited("costs", "\"3\"", '"' + QByteArray(32768, '3') + '"') << "longer than"
+            << bad;
+        QTest::newRow("over a megabyte")
+            << data << costs + QByteArray(1 << 20, ' ') << "1 MB" << bad;
+        QTest::newRow("a folder") << data << QByteArray() << "folder" << dir.filePath(".");
+        QTest::newRow("a file no one may read")
+            << data << costs << "cannot be read" << dir.filePath("locked");
     }
     // One message names the file and what is wrong; the window stays as it was.
     void refusesBadFile()
@@ -132,17 +167,30 @@ private slots:
         QFETCH(QString, what);
         QFETCH(QString, file);
         QFile f(file);
-        QVERIFY(content.isNull() || (f.open(QIODevice::WriteOnly) && f.write(content) && f.flush()));
+        if (!content.isNull()) {
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            QCOMPARE(f.write(content), content.size());
+            f.close();
+        }
         const bool locked = file.endsWith("locked"); // its folder open to all, the file to none
-        QVERIFY(!locked || (f.setPermissions({}) && QFile::setPermissions(dir.path(), QFile::permissions(dir.path()) | QFile::ExeOther)));
+        if (locked) {
+            QVERIFY(f.setPermissions({}));
+            const auto folder = QFile::permissions(dir.path());
+            QVERIFY(QFile::setPermissions(dir.path(), folder | QFile::ExeOther));
+        }
         QVERIFY(w = openWindow(window));
-        command('O', sample(window));
+        command("Ctrl+O", sample(kindOf(window)));
         const QStringList before = seen(w);
-        const auto back = qScopeGuard([] { ::setfsuid(::geteuid()), ::setfsgid(::getegid()); });
-        if (locked) // as nobody, so that even root meets the file's permissions
-            ::setfsgid(65534), ::setfsuid(65534);
-        command('O', file);
-        said(what, file + '"');
+        const auto back = qScopeGuard([] {
+            ::setfsuid(::geteuid());
+            ::setfsgid(::getegid());
+        });
+        if (locked) { // as nobody, so that even root meets the file's permissions
+            ::setfsgid(65534);
+            ::setfsuid(65534);
+        }
+        command("Ctrl+O", file);
+        saidOnce(what, file);
         QCOMPARE(seen(w), before);
     }
 
@@ -150,27 +198,77 @@ private slots:
     {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("window");
-        QTest::addColumn<QString>("what");
-        QTest::newRow("costs") << QStringList{"-x", sample("datasheet1")} << "datasheet1" << "";
-        QTest::newRow("quantities") << QStringList{sample("Form17"), sample("datasheet1")} << "Form17" << "";
-        QTest::newRow("bad") << QStringList{"gone.ratebook"} << "Form1" << "no such file";
-        QTest::newRow("others") << QStringList{"--help", "notes.txt", "."} << "Form1" << "";
+        QTest::addColumn<QString>("what"); // the message over the main window; none
+        QTest::newRow("costs, an option passed over")
+            << QStringList{"-x", sample("costs")} << "datasheet1" << "";
+        QTest::newRow("quantities, the first file only")
+            << QStringList{sample("quantities"), sample("costs")} << "Form17" << "";
+        QTest::newRow("a folder passed over") << QStringList{"--help", "."} << "Form1" << "";
+        QTest::newRow("a mistyped name")
+            << QStringList{"plan.ratebok"} << "Form1" << "no such file";
     }
-    // The file opens in its window, whose closing brings the main window; a bad one is reported over that.
+    // The file opens in its window, whose closing brings the main window.
     void startsWithFile()
     {
         QFETCH(QStringList, arguments);
         QFETCH(QString, window);
         QFETCH(QString, what);
         ratebook::start(QStringList("ratebook") + arguments);
-        QCOMPARE(visibleWindows().size() == 1 ? (w = visibleWindows()[0])->objectName() : "several", window);
-        said(what);
+        QCOMPARE(visibleWindows().size(), 1);
+        w = visibleWindows()[0];
+        QCOMPARE(w->objectName(), window);
+        if (what.isEmpty())
+            QCOMPARE(answers.takeMessages(), QStringList());
+        else
+            saidOnce(what, arguments.back());
         if (window == "Form1")
             return;
-        for (const auto &[box, text] : json(sample(window))["texts"].toVariant().toMap().asKeyValueRange())
-            QCOMPARE(child<QLineEdit>(w, qPrintable(box))->text(), text);
+        const QJsonDocument file = QJsonDocument::fromJson(bytes(sample(kindOf(window))));
+        const QVariantMap kept = file["texts"].toObject().toVariantMap();
+        for (auto it = kept.cbegin(); it != kept.cend(); ++it)
+            QCOMPARE(child<QLineEdit>(w, it.key())->text(), it.value().toString());
         w->close();
         QTRY_COMPARE(visibleWindows().value(0)->objectName(), QString("Form1"));
+    }
+
+    void replacingAsks_data()
+    {
+        QTest::addColumn<bool>("replace");
+        QTest::addColumn<QString>("chosen");
+        QTest::newRow("replacing, the name with its suffix") << true << "school.pdf";
+        QTest::newRow("keeping the file, none") << false << "";
+    }
+    // A name typed without its suffix is asked about with it, and that name is the one
+    // chosen: nothing is replaced unasked.
+    void replacingAsks()
+    {
+        QFETCH(bool, replace);
+        QFile earlier(dir.filePath("school.pdf"));
+        QVERIFY(earlier.open(QIODevice::WriteOnly));
+        earlier.close();
+        auto real = ratebook::kit::dialogs();
+        real.chooseFile = nullptr;
+        const auto answering = ratebook::kit::setDialogs(real);
+        QString asked;
+        QTimer::singleShot(0, [&] {
+            auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            child<QLineEdit>(dialog, "fileNameEdit")->setText("school");
+            QTimer::singleShot(0, [&] {
+                auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+                QVERIFY(box);
+                asked = box->text();
+                box->button(replace ? QMessageBox::Yes : QMessageBox::No)->click();
+            });
+            static_cast<QDialog *>(dialog)->accept(); // as the Save button does
+            if (dialog->isVisible())
+                dialog->reject();
+        });
+        const QString path = ratebook::kit::dialogs().chooseFile(
+            nullptr, {true, "Export PDF", dir.path(), "pdf", "PDF (*.pdf)"});
+        ratebook::kit::setDialogs(answering);
+        QVERIFY2(asked.startsWith("school.pdf already exists"), qPrintable(asked));
+        QTEST(QFileInfo(path).fileName(), "chosen");
     }
 };
 

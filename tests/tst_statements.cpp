@@ -1,138 +1,223 @@
 // SPDX-FileCopyrightText: 2026 ratebook developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The statement and the workbook read back as the one who receives them would: the PDF's
-// text through pdftotext, the workbook's cells through unzip; and an empty table refused.
-#include "windowtest.h"
-
-#include "ui/reportlist.h"
-#include "ui/statementcommands.h"
+// text through pdftotext, the workbook's cells through unzip.
+#include "fixture.h"
 
 #include <QPrinter>
 
-using namespace ratebook;
+namespace {
+
+QString output(const QString &program, const QStringList &arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    process.waitForFinished();
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+QStringList captures(const QString &text, const QString &pattern)
+{
+    QStringList found;
+    for (const QRegularExpressionMatch &m : QRegularExpression(pattern).globalMatch(text))
+        found << m.captured(1).replace("&amp;", "&");
+    return found;
+}
+
+// Each row of a sheet, its cells joined by " | ": a text as it stands, a number as its
+// format, "=" and its value.
+QStringList sheetRows(const QString &book, int sheet)
+{
+    auto part = [&book](const QString &name) { return output("unzip", {"-p", book, name}); };
+    const QStringList strings = captures(part("xl/sharedStrings.xml"), "<t[^>]*>([^<]*)</t>");
+    const QString styles = part("xl/styles.xml");
+    QMap<QString, QString> formatCodes{{"0", "General"}, {"1", "0"}, {"2", "0.00"}};
+    const QRegularExpression custom("<numFmt numFmtId=\"(\\d+)\" formatCode=\"([^\"]*)\"");
+    for (const QRegularExpressionMatch &m : custom.globalMatch(styles))
+        formatCodes[m.captured(1)] = m.captured(2);
+    const QString xfs = styles.section("<cellXfs", 1);
+    const QStringList formats = captures(xfs, "<xf numFmtId=\"(\\d+)\"");
+    const QRegularExpression cell(R"x(<c r="\w+"(?: s="(\d+)")?( t="s")?><v>([^<]*)</v>)x");
+    QStringList rows;
+    const QString xml = part(QString("xl/worksheets/sheet%1.xml").arg(sheet));
+    for (const QString &row : captures(xml, "<row [^>]*>(.*?)</row>")) {
+        QStringList cells;
+        for (const QRegularExpressionMatch &c : cell.globalMatch(row)) {
+            if (c.hasCaptured(2))
+                cells << strings.value(c.captured(3).toInt());
+            else
+                cells << formatCodes.value(formats.value(c.captured(1).toInt())) + "="
+                             + QString::number(c.captured(3).toDouble(), 'g', 15);
+        }
+        rows << cells.join(" | ");
+    }
+    return rows;
+}
+
+} // namespace
 
 class tst_Statements : public QObject
 {
     Q_OBJECT
 
-    MessageLog messages;
+    Answers answers;
     QTemporaryDir dir;
-    int dialogs = 0;
 
-    static QString output(const QString &program, const QStringList &arguments)
-    {
-        QProcess process;
-        process.start(program, arguments);
-        return process.waitForFinished(), QString::fromUtf8(process.readAllStandardOutput());
-    }
-    static QStringList captures(const QString &text, const QString &pattern)
-    {
-        QStringList found;
-        for (const auto &m : QRegularExpression(pattern).globalMatch(text))
-            found << m.captured(1).replace("&amp;", "&");
-        return found;
-    }
-    // The window with its table filled: the worked example, or a quantity typed.
-    QWidget *filled(const QString &name)
+    // The window with its table filled: the rates of costs pasted in, or materials for a
+    // quantity typed and made negative, which no filter stops.
+    QWidget *filled(const QString &name, const QStringList &costs = worked::costs)
     {
         QWidget *w = openWindow(name);
-        const QStringList boxes = QString("cement1 MM20 MM40 SAND BRICKS MASON1 MASON2 MANMAZDOOR WOMANMAZDOOR").split(' ');
-        const QStringList costs = QString("250 1200 1000 500 3 300 250 150 120").split(' '); // the worked example
-        for (int i = 0; name == "datasheet1" && i < 9; ++i)
-            QTest::keyClicks(child<QLineEdit>(w, boxes[i]), costs[i]);
-        QTest::mouseClick(child<QPushButton>(w, name == "datasheet1" ? "unitcost" : "Command1"), Qt::LeftButton);
-        if (name == "Form17") {
-            QTest::mouseClick(child<QCheckBox>(w, "Check5"), Qt::LeftButton);
-            QTest::keyClicks(QApplication::focusWidget(), "3.5"); // then made negative, which no filter stops
+        if (name == "datasheet1") {
+            for (qsizetype i = 0; i < costs.size(); ++i)
+                child<QLineEdit>(w, worked::costBoxes[i])->setText(costs[i]);
+            press(w, "unitcost", "&Unit Cost");
+        } else {
+            QTest::mouseClick(child(w, "Check5"), Qt::LeftButton);
+            QTest::keyClicks(QApplication::focusWidget(), "3.5");
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Home);
             QTest::keyClicks(QApplication::focusWidget(), "-");
         }
         return w;
     }
-    // The commands' shortcuts work while the table has the focus.
-    static void press(QWidget *w, const QString &keys) { child<QWidget>(w, "ListView1")->setFocus(), QTest::keySequence(QApplication::focusWidget(), keys); }
 
 private slots:
     void initTestCase()
     {
-        ui::setStatementDialogs({[this](QWidget *, ui::WorkDetails &d) { return d = {"Ward 7 school", "Cuttack", false}, ++dialogs; },
-                                 [this](QWidget *, auto &, auto &, auto &) { return ++dialogs, dir.filePath("out"); },
-                                 [this](QWidget *, QPrinter &p) { return p.setOutputFileName(dir.filePath("out.pdf")), ++dialogs; }});
+        answers.print = [this](QPrinter &printer) {
+            printer.setOutputFileName(dir.filePath("printed"));
+            return true;
+        };
     }
-    void init() { dialogs = 0; }
-    void cleanup() { closeEverything(); QCOMPARE(messages.take().size(), 0); }
+    void init()
+    {
+        answers.file = dir.filePath(QTest::currentDataTag());
+        answers.detailsAsked = 0;
+        answers.fileRequests.clear();
+    }
+    void cleanup()
+    {
+        closeEverything();
+        QCOMPARE(answers.takeMessages(), QStringList());
+    }
 
     void statement_data()
     {
         QTest::addColumn<QString>("window");
         QTest::addColumn<QString>("keys");
-        QTest::newRow("rates, PDF") << "datasheet1" << "Ctrl+Shift+E";
-        QTest::newRow("rates, printed") << "datasheet1" << "Ctrl+P";
-        QTest::newRow("materials, PDF") << "Form17" << "Ctrl+Shift+E";
+        QTest::addColumn<QString>("written");
+        QTest::newRow("rates, PDF") << "datasheet1" << "Ctrl+Shift+E" << "rates, PDF";
+        QTest::newRow("rates, printed") << "datasheet1" << "Ctrl+P" << "printed";
+        QTest::newRow("materials, PDF") << "Form17" << "Ctrl+Shift+E" << "materials, PDF";
     }
-    // Every figure and header as the window shows it, every input as typed, the details.
+    // Every figure and header as the window shows it, every input as typed, the details;
+    // in the very file chosen, its name as the dialog gave it.
     void statement()
     {
         QFETCH(QString, window);
         QFETCH(QString, keys);
+        QFETCH(QString, written);
         QWidget *w = filled(window);
-        QFile::remove(dir.filePath("out.pdf"));
-        press(w, keys);
-        const QString text = output("pdftotext", {"-layout", dir.filePath("out.pdf"), "-"});
-        QStringList shown = tableRows(w).join('|').split('|', Qt::SkipEmptyParts) << "Ward 7 school" << "Cuttack" << "Page 1 of 1";
+        onTable(w, keys);
+        const QString text = output("pdftotext", {"-layout", dir.filePath(written), "-"});
+        QStringList shown{"Ward 7 school", "Cuttack", "Page 1 of 1"};
+        for (const QString &row : tableRows(w))
+            shown << row.split(" | ", Qt::SkipEmptyParts);
         for (const QLineEdit *box : w->findChildren<QLineEdit *>())
             shown << box->text();
         for (const QString &cell : shown)
             QVERIFY2(text.contains(cell), qPrintable(cell + " not in:\n" + text));
     }
+
     void workbook_data()
     {
         QTest::addColumn<QString>("window");
-        QTest::newRow("rates") << "datasheet1";
-        QTest::newRow("materials") << "Form17";
+        QTest::addColumn<QStringList>("costs");
+        QTest::addColumn<QStringList>("inputs"); // the figures of the inputs sheet
+        QStringList costs = worked::costs;
+        costs[0] = "250.125";
+        costs[1] = "1.2e3";
+        QTest::newRow("rates") << "datasheet1" << costs
+            << QStringList{"0.000=250.125", "0=1200", "0=1000", "0=500", "0=3"};
+        QTest::newRow("materials") << "Form17" << QStringList()
+            << QStringList{"0=0", "0=0", "0=0", "0=0", "0.0=-3.5"};
     }
-    // Each figure a number in the built-in two-decimal format (2), its unit in the next cell;
-    // the details asked once in the window.
+    // Each figure of the table a number in two decimals, its unit in the next cell; each
+    // input a number with the decimals typed. The details are asked once in a window.
     void workbook()
     {
         QFETCH(QString, window);
-        QWidget *w = filled(window);
-        press(w, "Ctrl+E");
-        press(w, "Ctrl+E");
-        QCOMPARE(dialogs, 3);
-        auto part = [this](const char *name) { return output("unzip", {"-p", dir.filePath("out.xlsx"), name}); };
-        const QStringList strings = captures(part("xl/sharedStrings.xml"), "<t[^>]*>([^<]*)</t>");
-        const QStringList formats = captures(part("xl/styles.xml").section("<cellXfs", 1), R"x(<xf numFmtId="(\d+)")x");
-        QStringList sheet, expected;
-        for (const QString &row : captures(part("xl/worksheets/sheet2.xml"), "<row [^>]*>(.*?)</row>")) {
-            QStringList cells;
-            for (const auto &c : QRegularExpression(R"x(<c r="\w+"(?: s="(\d+)")?( t="s")?><v>([^<]*)</v>)x").globalMatch(row))
-                cells << (c.hasCaptured(2) ? strings.value(c.captured(3).toInt())
-                                           : formats.value(c.captured(1).toInt()) + "=" + QString::number(c.captured(3).toDouble(), 'f', 2));
-            sheet << cells.join('|');
-        }
+        QFETCH(QStringList, costs);
+        QFETCH(QStringList, inputs);
+        QWidget *w = filled(window, costs);
+        onTable(w, "Ctrl+E");
+        onTable(w, "Ctrl+E");
+        QCOMPARE(answers.detailsAsked, 1);
+        QCOMPARE(answers.fileRequests.size(), 2);
+        QCOMPARE(answers.fileRequests[0].suffix, "xlsx");
+        const QString book = answers.file;
+        QStringList typed;
+        for (const QString &row : sheetRows(book, 1).mid(5, 5))
+            typed << row.section(" | ", 1, 1);
+        QCOMPARE(typed, inputs);
+        QStringList expected;
         for (const QString &row : tableRows(w)) {
             QStringList cells;
-            for (const QString &cell : row.split('|', Qt::SkipEmptyParts)) {
-                const auto figure = QRegularExpression(R"(^(-?\d*\.\d\d)(?: \((.+)\))?$)").match(cell);
-                cells << (figure.hasMatch() ? "2=" + QString::number(figure.captured(1).toDouble(), 'f', 2) : cell);
+            for (const QString &cell : row.split(" | ", Qt::SkipEmptyParts)) {
+                static const QRegularExpression shown(R"(^(-?\d*\.\d\d)(?: \((.+)\))?$)");
+                const QRegularExpressionMatch figure = shown.match(cell);
+                if (!figure.hasMatch()) {
+                    cells << cell;
+                    continue;
+                }
+                cells << "0.00=" + QString::number(figure.captured(1).toDouble(), 'g', 15);
                 if (figure.hasCaptured(2))
                     cells << figure.captured(2);
             }
-            expected << cells.join('|');
+            expected << cells.join(" | ");
         }
-        QCOMPARE(sheet.mid(1), expected);
-        QCOMPARE(sheet.value(0).remove("|Unit").split('|'), child<ui::ReportList>(w, "ListView1")->headerTexts());
+        const QStringList table = sheetRows(book, 2);
+        QCOMPARE(table.mid(1), expected);
+        QStringList header = table.value(0).split(" | ");
+        header.removeAll("Unit");
+        const QTreeWidgetItem *shown = child<QTreeWidget>(w, "ListView1")->headerItem();
+        for (int c = 0; c < shown->columnCount(); ++c)
+            QCOMPARE(header.value(c), shown->text(c));
     }
 
-    // Before "Unit Cost": nothing is asked and nothing written, and each command says why.
-    void emptyTable()
+    void refused_data()
     {
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("print") << "Ctrl+P" << "Print";
+        QTest::newRow("PDF") << "Ctrl+Shift+E" << "Export PDF";
+        QTest::newRow("workbook") << "Ctrl+E" << "Export to spreadsheet";
+    }
+    // Before the figures are worked out, and once a cost has changed since, nothing is
+    // asked and nothing written; the costs back as they were, the statement goes out.
+    void refused()
+    {
+        QFETCH(QString, keys);
+        QFETCH(QString, title);
         QWidget *w = openWindow("datasheet1");
-        for (const char *keys : {"Ctrl+P", "Ctrl+Shift+E", "Ctrl+E"})
-            press(w, keys);
-        QCOMPARE(messages.take().size(), 3); // "The table is empty, so there is nothing to ..."
-        QCOMPARE(dialogs, 0);
+        onTable(w, keys);
+        const QString verb = keys == "Ctrl+P" ? "print" : "export";
+        const QString empty = "|The table is empty, so there is nothing to %1. "
+                              "Work out the figures first.";
+        QCOMPARE(answers.takeMessages(), QStringList{title + empty.arg(verb)});
+        closeEverything();
+        w = filled("datasheet1");
+        QLineEdit *cement = child<QLineEdit>(w, "cement1");
+        QTest::keyClicks(cement, "5");
+        onTable(w, keys);
+        const QString changed = "|The costs have changed since the rates were worked out: "
+                                "press Unit Cost first.";
+        QCOMPARE(answers.takeMessages(), QStringList{title + changed});
+        QCOMPARE(answers.detailsAsked, 0);
+        QCOMPARE(answers.fileRequests.size(), 0);
+        QTest::keyClick(cement, Qt::Key_Backspace);
+        onTable(w, keys);
+        QCOMPARE(answers.detailsAsked, 1);
     }
 };
 

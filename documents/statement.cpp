@@ -1,8 +1,9 @@
 // SPDX-FileCopyrightText: 2026 ratebook developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/statement.h"
+#include "documents/statement.h"
 
-#include "ui/uikit.h"
+#include "documents/figure.h"
+#include "kit/uikit.h"
 
 #include <QLocale>
 #include <QPagedPaintDevice>
@@ -12,7 +13,7 @@
 #include <functional>
 #include <numeric>
 
-namespace ratebook::ui {
+namespace ratebook::documents {
 
 namespace {
 
@@ -28,10 +29,8 @@ struct Line
 bool isFigureColumn(const QList<QStringList> &rows, qsizetype column)
 {
     return std::all_of(rows.begin(), rows.end(), [column](const QStringList &row) {
-        QString cell = row.value(column).trimmed();
-        if (cell.startsWith(QLatin1Char('-')))
-            cell.remove(0, 1);
-        return cell.isEmpty() || cell.front().isDigit() || cell.front() == QLatin1Char('.');
+        const QString &cell = row.value(column);
+        return cell.trimmed().isEmpty() || readFigure(cell);
     });
 }
 
@@ -41,7 +40,7 @@ public:
     Layout(QPagedPaintDevice &device, qreal width) : m_device(device), m_width(width), m_mm(device.logicalDpiY() / 25.4) {}
 
     qreal mm(qreal millimetres) const { return millimetres * m_mm; }
-    QFont font(qreal points, bool bold = false) const { return sansFont(points, bold); }
+    QFont font(qreal points, bool bold = false) const { return kit::sansFont(points, bold); }
     qreal lineHeight(const QFont &f) const { return QFontMetricsF(f, &m_device).height(); }
     qreal textWidth(const QFont &f, const QString &text) const { return QFontMetricsF(f, &m_device).horizontalAdvance(text); }
 
@@ -203,4 +202,4 @@ bool paintStatement(QPagedPaintDevice &device, const Statement &s)
     return layout.paint(area.height());
 }
 
-} // namespace ratebook::ui
+} // namespace ratebook::documents

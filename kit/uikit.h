@@ -1,8 +1,7 @@
 // SPDX-FileCopyrightText: 2026 ratebook developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The widget kit the windows share: twips and fonts mapped to the screen, the one way a
-// message reaches the user, typed-character codes, buttons and frames built alike, and
-// reporting a failed computation.
+// The widget kit the windows share: twips and fonts mapped to the screen, typed-character
+// codes, buttons and frames built alike, and reporting a failed computation.
 #pragma once
 
 #include <QFont>
@@ -11,6 +10,9 @@
 #include <QRect>
 #include <QString>
 
+#include <array>
+#include <string>
+
 #include <functional>
 
 class QGroupBox;
@@ -18,7 +20,7 @@ class QKeyEvent;
 class QPushButton;
 class QWidget;
 
-namespace ratebook::ui {
+namespace ratebook::kit {
 
 // 15 twips to a logical pixel (96 dpi); Qt's high-DPI scaling applies on top.
 constexpr int pixels(double twips) { return int(twips / 15.0 + 0.5); }
@@ -38,17 +40,6 @@ constexpr QRect twipsRect(const QRect &twips)
 QFont sansFont(double points, bool bold = false);
 void setColour(QWidget *widget, QPalette::ColorRole role, const QColor &colour);
 
-// Every message goes through here: modal, question-mark icon, one OK button.
-struct Message
-{
-    QString prompt;
-    QString title;
-};
-void showMessage(QWidget *parent, const QString &prompt, const QString &title = QStringLiteral("ratebook"));
-// Tests answer messages without a modal loop; returns the handler it replaces.
-using MessageHandler = std::function<void(QWidget *parent, const Message &message)>;
-MessageHandler setMessageHandler(MessageHandler handler);
-
 // The character code a key press types: a printable character, Enter 13, Backspace 8,
 // Escape 27 or a Ctrl+letter chord 1 to 26 (Ctrl+V 22). -1 for a key that types nothing
 // and only edits or moves: Delete, Insert, arrows, Tab, function keys, Shift+Insert.
@@ -59,11 +50,32 @@ int characterCode(const QKeyEvent *event);
 void reportingFailures(QWidget *window, const std::function<void()> &body,
                        const std::function<QString(int input)> &boxName);
 
+// While one lives, failed computations are not reported: a file's values go in one by one,
+// and the recomputation that ends the loading reports once what is still wrong.
+class FailuresHeld
+{
+public:
+    FailuresHeld();
+    ~FailuresHeld();
+    FailuresHeld(const FailuresHeld &) = delete;
+    FailuresHeld &operator=(const FailuresHeld &) = delete;
+};
+
 // A command button that Enter presses when it has the focus, as Space does.
 QPushButton *makeButton(QWidget *parent, const char *name, const QString &caption, const QFont &font, const QRect &geometry);
 
 // A frame grouping controls, its caption in dark blue bold on its top line.
 QGroupBox *makeFrame(QWidget *parent, const char *name, const QString &caption, const QRect &geometry);
+
+// The texts of some boxes, in order, as the computations take them.
+template <class Box, std::size_t N>
+std::array<std::string, N> textsOf(const std::array<Box *, N> &boxes)
+{
+    std::array<std::string, N> texts;
+    for (std::size_t i = 0; i < N; ++i)
+        texts[i] = boxes[i]->text().toStdString();
+    return texts;
+}
 
 // Tab goes from each control to the next in the list.
 void chainTabOrder(const QList<QWidget *> &controls);
@@ -71,4 +83,4 @@ void chainTabOrder(const QList<QWidget *> &controls);
 // Centres a window, its frame included, on the free area of its screen.
 void centreOnScreen(QWidget *window);
 
-} // namespace ratebook::ui
+} // namespace ratebook::kit

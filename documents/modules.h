@@ -5,7 +5,7 @@
 // in a small module loaded the first time it is used. These are the modules' entries.
 #pragma once
 
-#include "ui/workbook.h"
+#include "documents/workbook.h"
 
 #include <QPageSize>
 #include <QtGlobal>
@@ -16,7 +16,7 @@ class QPagedPaintDevice;
 class QPrinter;
 class QWidget;
 
-namespace ratebook::ui {
+namespace ratebook::documents {
 
 enum class PrintOutcome { Printed, Cancelled, Failed };
 // Shows the print dialog on the printer; false when the user cancels.
@@ -45,4 +45,4 @@ Function moduleEntry(const char *module, const char *symbol)
     return reinterpret_cast<Function>(resolveModuleEntry(module, symbol));
 }
 
-} // namespace ratebook::ui
+} // namespace ratebook::documents

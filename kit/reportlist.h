@@ -14,7 +14,7 @@
 
 class QMimeData;
 
-namespace ratebook::ui {
+namespace ratebook::kit {
 
 class ReportList : public QTreeWidget
 {
@@ -25,6 +25,12 @@ public:
 
     void addColumn(const QString &header, double widthTwips, Qt::Alignment alignment);
     void appendRow(std::span<const std::string> cells);
+    template <class Rows>
+    void appendRows(const Rows &rows)
+    {
+        for (const auto &row : rows)
+            appendRow(row);
+    }
 
     // A context-menu command whose shortcut works only while the list has the focus, so
     // that nothing typed into a box can start it.
@@ -38,4 +44,4 @@ private:
     QMimeData *chosenRowsAsMimeData() const;
 };
 
-} // namespace ratebook::ui
+} // namespace ratebook::kit

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 ratebook developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/modules.h"
+#include "documents/modules.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -8,7 +8,7 @@
 
 #include <stdexcept>
 
-namespace ratebook::ui {
+namespace ratebook::documents {
 
 QFunctionPointer resolveModuleEntry(const char *module, const char *symbol)
 {
@@ -29,4 +29,4 @@ QFunctionPointer resolveModuleEntry(const char *module, const char *symbol)
     throw std::runtime_error(QStringLiteral("%1 could not be loaded (%2)").arg(QLatin1String(module), why).toStdString());
 }
 
-} // namespace ratebook::ui
+} // namespace ratebook::documents

@@ -1,41 +1,17 @@
 // SPDX-FileCopyrightText: 2026 ratebook developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/uikit.h"
+#include "kit/uikit.h"
 
 #include "common/numbertext.h"
+#include "kit/dialogs.h"
 
 #include <QApplication>
 #include <QGroupBox>
 #include <QKeyEvent>
-#include <QMessageBox>
-#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 
-namespace ratebook::ui {
-
-namespace {
-
-void showMessageBox(QWidget *parent, const Message &message)
-{
-    // Not every platform hands the activation and the focus back when a modal box
-    // closes: the user goes on where they were.
-    const QPointer<QWidget> focused = QApplication::focusWidget();
-    QMessageBox box(QMessageBox::Question, message.title, message.prompt, QMessageBox::Ok, parent);
-    box.exec();
-    if (parent)
-        parent->window()->activateWindow();
-    if (focused)
-        focused->setFocus();
-}
-
-MessageHandler &messageHandler()
-{
-    static MessageHandler handler = showMessageBox;
-    return handler;
-}
-
-} // namespace
+namespace ratebook::kit {
 
 QFont sansFont(double points, bool bold)
 {
@@ -52,16 +28,6 @@ void setColour(QWidget *widget, QPalette::ColorRole role, const QColor &colour)
     QPalette palette = widget->palette();
     palette.setColor(role, colour);
     widget->setPalette(palette);
-}
-
-void showMessage(QWidget *parent, const QString &prompt, const QString &title)
-{
-    messageHandler()(parent, Message{prompt, title});
-}
-
-MessageHandler setMessageHandler(MessageHandler handler)
-{
-    return std::exchange(messageHandler(), handler ? std::move(handler) : MessageHandler(showMessageBox));
 }
 
 int characterCode(const QKeyEvent *event)
@@ -88,16 +54,27 @@ int characterCode(const QKeyEvent *event)
     return typed.isEmpty() || !QChar::isPrint(char32_t(typed.front())) ? -1 : int(typed.front());
 }
 
+namespace {
+
+int failuresHeld = 0;
+
+} // namespace
+
+FailuresHeld::FailuresHeld() { ++failuresHeld; }
+FailuresHeld::~FailuresHeld() { --failuresHeld; }
+
 void reportingFailures(QWidget *window, const std::function<void()> &body,
                        const std::function<QString(int input)> &boxName)
 {
     try {
         body();
     } catch (const NotANumber &e) {
-        showMessage(window, QObject::tr("%1 reads \"%2\", which is not a number.")
-                                .arg(boxName(e.input()), QString::fromStdString(e.text())));
+        if (failuresHeld == 0)
+            showMessage(window, QObject::tr("%1 reads \"%2\", which is not a number.")
+                                    .arg(boxName(e.input()), QString::fromStdString(e.text())));
     } catch (const TooLarge &) {
-        showMessage(window, QObject::tr("The result is too large to compute."));
+        if (failuresHeld == 0)
+            showMessage(window, QObject::tr("The result is too large to compute."));
     }
 }
 
@@ -202,4 +179,4 @@ void centreOnScreen(QWidget *window)
     placeCentred(window, frame);
 }
 
-} // namespace ratebook::ui
+} // namespace ratebook::kit

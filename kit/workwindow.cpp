@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 ratebook developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/workwindow.h"
+#include "kit/workwindow.h"
 
-#include "ui/uikit.h"
+#include "kit/uikit.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -14,7 +14,7 @@ WorkWindow::WorkWindow(const char *name, const QString &title, const QSize &clie
 {
     setObjectName(QString::fromLatin1(name));
     setWindowTitle(title);
-    setFixedSize(ratebook::ui::pixels(clientTwips.width()), ratebook::ui::pixels(clientTwips.height()));
+    setFixedSize(ratebook::kit::pixels(clientTwips.width()), ratebook::kit::pixels(clientTwips.height()));
     qApp->installEventFilter(this);
 }
 

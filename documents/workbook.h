@@ -4,17 +4,18 @@
 // the table, each figure a number and its unit in a column of its own.
 #pragma once
 
-#include "ui/statement.h"
+#include "documents/statement.h"
 
 #include <optional>
 
-namespace ratebook::ui {
+namespace ratebook::documents {
 
 // A blank cell has neither text nor number.
 struct WorkbookCell
 {
     QString text;
     std::optional<double> number;
+    QString format; // the number's format, such as "0.00"
     bool bold = false;
 };
 
@@ -26,10 +27,10 @@ struct WorkbookSheet
 
 using Workbook = QList<WorkbookSheet>;
 
-// Splits a shown figure such as "09.20 (Cu.m)" or ".50" into its number and unit; a text
-// that is not a figure stays a text.
-WorkbookCell figureCell(const QString &shown, QString *unit);
+// An input as typed: a number when the program reads it as one, shown with every decimal
+// typed ("0.125" stays 0.125, "1e3" is 1000); else the text.
+WorkbookCell typedCell(const QString &typed);
 
 Workbook statementWorkbook(const Statement &statement);
 
-} // namespace ratebook::ui
+} // namespace ratebook::documents

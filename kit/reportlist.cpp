@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 ratebook developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/reportlist.h"
+#include "kit/reportlist.h"
 
-#include "ui/uikit.h"
+#include "kit/uikit.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -10,7 +10,7 @@
 #include <QHeaderView>
 #include <QMimeData>
 
-namespace ratebook::ui {
+namespace ratebook::kit {
 
 ReportList::ReportList(QWidget *parent, const char *name, const QFont &font) : QTreeWidget(parent)
 {
@@ -104,4 +104,4 @@ QMimeData *ReportList::chosenRowsAsMimeData() const
     return data;
 }
 
-} // namespace ratebook::ui
+} // namespace ratebook::kit

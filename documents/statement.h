@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 ratebook developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A work window's result set out to hand on: the statement both windows print and export
-// as PDF (one layout, laid out on any paged device), and what its commands are given.
+// A window's result set out to hand on: the statement that is printed and exported as
+// PDF (one layout, laid out on any paged device).
 #pragma once
 
-#include "ui/workdetails.h"
+#include "kit/dialogs.h"
 
 #include <QDate>
 #include <QList>
@@ -13,7 +13,7 @@
 
 class QPagedPaintDevice;
 
-namespace ratebook::ui {
+namespace ratebook::documents {
 
 // One input as the window shows it: what it is, its text as typed, and its unit.
 struct StatementInput
@@ -25,11 +25,11 @@ struct StatementInput
 
 struct Statement
 {
-    QString title;       // "Rate Analysis", "Material Statement"
+    QString title;
     QString inputsTitle; // heading over the inputs
     QStringList inputsHeader; // what, its figure, its unit
     QString tableTitle;  // heading over the table
-    WorkDetails details;
+    kit::WorkDetails details;
     QDate date;
     QList<StatementInput> inputs;
     QStringList header;      // the table's column headers
@@ -44,4 +44,4 @@ QPageSize::PageSizeId localPaperSize();
 // painted on.
 bool paintStatement(QPagedPaintDevice &device, const Statement &statement);
 
-} // namespace ratebook::ui
+} // namespace ratebook::documents

@@ -1,9 +1,11 @@
 // SPDX-FileCopyrightText: 2026 ratebook developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The workbook module: the one place that uses libxlsxwriter, loaded on first use.
-#include "ui/modules.h"
+#include "documents/modules.h"
 
 #include <xlsxwriter.h>
+
+#include <QHash>
 
 #include <algorithm>
 #include <clocale>
@@ -11,10 +13,41 @@
 
 namespace {
 
-QString shownText(const ratebook::ui::WorkbookCell &cell)
+using ratebook::documents::WorkbookCell;
+
+QString shownText(const WorkbookCell &cell)
 {
     return cell.number ? QString::number(*cell.number, 'f', 2) : cell.text;
 }
+
+// One format for each number format and weight met, made when first met.
+class Formats
+{
+public:
+    explicit Formats(lxw_workbook *workbook) : m_workbook(workbook) {}
+
+    lxw_format *of(const WorkbookCell &cell)
+    {
+        if (cell.format.isEmpty() && !cell.bold)
+            return nullptr;
+        lxw_format *&format = m_made[cell.format + QLatin1Char(cell.bold ? 'b' : 'r')];
+        if (!format) {
+            format = workbook_add_format(m_workbook);
+            if (cell.bold)
+                format_set_bold(format);
+            // The built-in "0.00" by its number, as spreadsheets know it.
+            if (cell.format == QLatin1String("0.00"))
+                format_set_num_format_index(format, 2);
+            else if (!cell.format.isEmpty())
+                format_set_num_format(format, cell.format.toUtf8().constData());
+        }
+        return format;
+    }
+
+private:
+    lxw_workbook *m_workbook;
+    QHash<QString, lxw_format *> m_made;
+};
 
 // libxlsxwriter prints numbers with printf, which follows LC_NUMERIC: under a comma
 // locale 1812.4 would be written "1812,4", which no spreadsheet reads as a number.
@@ -30,32 +63,29 @@ private:
 
 } // namespace
 
-extern "C" Q_DECL_EXPORT bool ratebook_writeWorkbook(const ratebook::ui::Workbook &book, const QString &path, QString *error)
+extern "C" Q_DECL_EXPORT bool ratebook_writeWorkbook(const ratebook::documents::Workbook &book, const QString &path, QString *error)
 {
-    static_assert(std::is_same_v<decltype(&ratebook_writeWorkbook), ratebook::ui::WorkbookFunction>);
+    static_assert(std::is_same_v<decltype(&ratebook_writeWorkbook), ratebook::documents::WorkbookFunction>);
     const PointDecimals pointDecimals;
     lxw_workbook *workbook = workbook_new(path.toLocal8Bit().constData());
     if (!workbook) {
         *error = QStringLiteral("the file cannot be created");
         return false;
     }
-    lxw_format *bold = workbook_add_format(workbook);
-    format_set_bold(bold);
-    lxw_format *figure = workbook_add_format(workbook);
-    format_set_num_format_index(figure, 2); // the built-in "0.00"
+    Formats formats(workbook);
 
-    for (const ratebook::ui::WorkbookSheet &sheet : book) {
+    for (const ratebook::documents::WorkbookSheet &sheet : book) {
         lxw_worksheet *worksheet = workbook_add_worksheet(workbook, sheet.name.toUtf8().constData());
         QList<qsizetype> widths;
         for (qsizetype r = 0; r < sheet.rows.size(); ++r) {
             for (qsizetype c = 0; c < sheet.rows[r].size(); ++c) {
-                const ratebook::ui::WorkbookCell &cell = sheet.rows[r][c];
+                const WorkbookCell &cell = sheet.rows[r][c];
                 const auto row = lxw_row_t(r);
                 const auto column = lxw_col_t(c);
                 if (cell.number)
-                    worksheet_write_number(worksheet, row, column, *cell.number, figure);
+                    worksheet_write_number(worksheet, row, column, *cell.number, formats.of(cell));
                 else if (!cell.text.isEmpty())
-                    worksheet_write_string(worksheet, row, column, cell.text.toUtf8().constData(), cell.bold ? bold : nullptr);
+                    worksheet_write_string(worksheet, row, column, cell.text.toUtf8().constData(), formats.of(cell));
                 widths.resize(std::max(widths.size(), c + 1));
                 // A title alone on its row may run on into the empty cells after it.
                 if (sheet.rows[r].size() > 1)

@@ -1,0 +1,298 @@
+// SPDX-FileCopyrightText: 2026 ratebook developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "documents/document.h"
+
+#include "documents/modules.h"
+#include "documents/savewhole.h"
+#include "documents/workbook.h"
+#include "kit/reportlist.h"
+#include "kit/uikit.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QCoreApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QPdfWriter>
+#include <QTemporaryFile>
+
+#include <stdexcept>
+
+namespace ratebook::documents {
+
+namespace {
+
+QString tr(const char *text) { return QCoreApplication::translate("Document", text); }
+
+QList<FileKind> &fileKinds()
+{
+    static QList<FileKind> kinds;
+    return kinds;
+}
+
+const QString WorkFileSuffix = QStringLiteral("ratebook");
+const QString WorkFileFilter = QStringLiteral("ratebook files (*.ratebook)");
+
+struct CommandRow
+{
+    const char *name;
+    const char *text;
+    QKeySequence shortcut;
+    const char *verb; // for the empty table's message
+    const char *suffix;
+    const char *filter;
+};
+
+// In the order of Document::Command.
+const CommandRow Commands[] = {
+    {"printStatement", "Print…", QKeySequence(Qt::CTRL | Qt::Key_P), "print", "", ""},
+    {"exportPdf", "Export PDF…", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E), "export", "pdf", "PDF (*.pdf)"},
+    {"exportWorkbook", "Export to spreadsheet…", QKeySequence(Qt::CTRL | Qt::Key_E), "export", "xlsx",
+     "Excel workbook (*.xlsx)"},
+};
+
+// The file a command writes, named as the dialog asked about it; empty when cancelled.
+QString fileToWrite(QWidget *window, const CommandRow &row, const QString &title)
+{
+    const QString suffix = QString::fromLatin1(row.suffix);
+    return kit::dialogs().chooseFile(window, {true, QString::fromUtf8(row.text).chopped(1),
+                                              QDir::home().filePath(title + QLatin1Char('.') + suffix), suffix,
+                                              QString::fromLatin1(row.filter)});
+}
+
+// Throws, naming the file and why, unless it was written whole.
+void save(const QString &path, const std::function<bool(QIODevice &)> &write)
+{
+    const QString failure = saveWhole(path, write);
+    if (!failure.isEmpty())
+        throw std::runtime_error(QStringLiteral("%1 could not be written (%2)").arg(path, failure).toStdString());
+}
+
+void exportPdf(QWidget *window, const CommandRow &row, const Statement &s)
+{
+    const QString path = fileToWrite(window, row, s.title);
+    if (path.isEmpty())
+        return;
+    save(path, [&s](QIODevice &file) {
+        QPdfWriter writer(&file);
+        writer.setPageSize(QPageSize(localPaperSize()));
+        writer.setResolution(600);
+        writer.setTitle(s.title);
+        writer.setCreator(QStringLiteral("ratebook"));
+        return paintStatement(writer, s);
+    });
+}
+
+void exportWorkbook(QWidget *window, const CommandRow &row, const QString &title, const Workbook &book)
+{
+    const auto write = moduleEntry<WorkbookFunction>(WorkbookModule, WorkbookSymbol);
+    const QString path = fileToWrite(window, row, title);
+    if (path.isEmpty())
+        return;
+    // The writer names its own file: it writes a temporary one, copied whole into place.
+    QTemporaryFile written(QDir::temp().filePath(QStringLiteral("ratebook-XXXXXX.xlsx")));
+    QString error;
+    if (!written.open() || !write(book, written.fileName(), &error) || !written.seek(0)) {
+        const QString why = error.isEmpty() ? written.errorString() : error;
+        throw std::runtime_error(QStringLiteral("%1 could not be written (%2)").arg(path, why).toStdString());
+    }
+    const QByteArray bytes = written.readAll();
+    save(path, [&bytes](QIODevice &file) { return file.write(bytes) == bytes.size(); });
+}
+
+void print(QWidget *window, const Statement &s)
+{
+    const auto print = moduleEntry<PrintFunction>(PrintModule, PrintSymbol);
+    const PrintOutcome outcome = print(window, localPaperSize(), s.title, kit::dialogs().print,
+                                       [&s](QPagedPaintDevice &printer) { return paintStatement(printer, s); });
+    if (outcome == PrintOutcome::Failed)
+        throw std::runtime_error("The printer could not be used");
+}
+
+// "neither "a" nor "b"", or "not one of "a", "b" or "c"".
+QString kindsNamed()
+{
+    QStringList names;
+    for (const FileKind &kind : fileKinds())
+        names << QLatin1Char('"') + kind.layout.kind + QLatin1Char('"');
+    if (names.size() == 2)
+        return tr("neither %1 nor %2").arg(names[0], names[1]);
+    const QString last = names.isEmpty() ? QString() : names.takeLast();
+    return tr("not one of %1 or %2").arg(names.join(QStringLiteral(", ")), last);
+}
+
+template <class Control>
+Control *control(const QWidget *window, const QString &name)
+{
+    auto *found = window->findChild<Control *>(name);
+    if (!found)
+        throw std::logic_error("no control named " + name.toStdString());
+    return found;
+}
+
+} // namespace
+
+FileLayout DocumentSpec::layout() const
+{
+    FileLayout layout{kind, {}, ticks, open};
+    for (const KeptInput &input : inputs)
+        layout.texts << input.control;
+    return layout;
+}
+
+Document::Document(kit::ReportList *table, DocumentSpec spec, DocumentHandlers handlers)
+    : QObject(table->window())
+    , m_table(table)
+    , m_window(table->window())
+    , m_spec(std::move(spec))
+    , m_handlers(std::move(handlers))
+{
+    auto separator = [table] {
+        auto *line = new QAction(table);
+        line->setSeparator(true);
+        table->addAction(line);
+    };
+    separator();
+    table->addCommand(tr("Open…"), QKeySequence::Open, [this] { open(); });
+    table->addCommand(tr("Save…"), QKeySequence::Save, [this] { save(); });
+    separator();
+    for (const Command command : {Command::Print, Command::Pdf, Command::Workbook}) {
+        const CommandRow &row = Commands[int(command)];
+        QAction *action = table->addCommand(QString::fromUtf8(row.text), row.shortcut, [=, this] { handOn(command); });
+        action->setObjectName(QLatin1String(row.name));
+    }
+}
+
+Document *Document::of(const QWidget *window)
+{
+    return window->findChild<Document *>(QString(), Qt::FindDirectChildrenOnly);
+}
+
+void Document::load(const WorkFile &file)
+{
+    {
+        const kit::FailuresHeld held;
+        for (const QString &name : m_spec.ticks)
+            control<QAbstractButton>(m_window, name)->setChecked(file.ticks.value(name));
+        for (const QString &name : m_spec.open)
+            control<QWidget>(m_window, name)->setEnabled(file.open.value(name));
+        for (const KeptInput &input : m_spec.inputs)
+            control<QLineEdit>(m_window, input.control)->setText(file.texts.value(input.control));
+    }
+    m_details = {file.work, file.place};
+    m_handlers.recompute();
+}
+
+WorkFile Document::contents() const
+{
+    WorkFile file;
+    file.kind = m_spec.kind;
+    for (const KeptInput &input : m_spec.inputs)
+        file.texts.insert(input.control, control<QLineEdit>(m_window, input.control)->text());
+    for (const QString &name : m_spec.ticks)
+        file.ticks.insert(name, control<QAbstractButton>(m_window, name)->isChecked());
+    for (const QString &name : m_spec.open)
+        file.open.insert(name, control<QWidget>(m_window, name)->isEnabled());
+    file.work = m_details.work;
+    file.place = m_details.place;
+    return file;
+}
+
+Statement Document::statement() const
+{
+    Statement s;
+    s.title = m_spec.title;
+    s.inputsTitle = m_spec.inputsTitle;
+    s.inputsHeader = m_spec.inputsHeader;
+    s.tableTitle = m_spec.tableTitle;
+    s.details = m_details;
+    s.date = QDate::currentDate();
+    for (const KeptInput &input : m_spec.inputs)
+        s.inputs << StatementInput{input.name, control<QLineEdit>(m_window, input.control)->text(), input.unit};
+    s.header = m_table->headerTexts();
+    s.rows = m_table->rowTexts();
+    return s;
+}
+
+void Document::open()
+{
+    const QString path = kit::dialogs().chooseFile(m_window, {false, tr("Open"), {}, WorkFileSuffix, WorkFileFilter});
+    if (path.isEmpty())
+        return;
+    try {
+        openWorkFile(path, m_window);
+    } catch (const WorkFileError &e) {
+        kit::showMessage(m_window, e.message());
+    }
+}
+
+void Document::save()
+{
+    const QString path = kit::dialogs().chooseFile(m_window, {true, tr("Save"), {}, WorkFileSuffix, WorkFileFilter});
+    if (path.isEmpty())
+        return;
+    WorkFile file = contents();
+    file.saved = QDateTime::currentDateTimeUtc();
+    try {
+        writeWorkFile(path, file);
+    } catch (const WorkFileError &e) {
+        kit::showMessage(m_window, e.message());
+    }
+}
+
+void Document::handOn(Command command)
+{
+    const CommandRow &row = Commands[int(command)];
+    const QString title = QString::fromUtf8(row.text).chopped(1);
+    if (m_table->topLevelItemCount() == 0) {
+        kit::showMessage(m_window, tr("The table is empty, so there is nothing to %1. Work out the figures first.")
+                                       .arg(QLatin1String(row.verb)), title);
+        return;
+    }
+    if (const QString why = m_handlers.outOfDate ? m_handlers.outOfDate() : QString(); !why.isEmpty()) {
+        kit::showMessage(m_window, why, title);
+        return;
+    }
+    try {
+        if (!m_detailsAsked) {
+            kit::WorkDetails answered = m_details;
+            if (!kit::dialogs().askDetails(m_window, answered))
+                return;
+            m_details = answered;
+            m_detailsAsked = true;
+        }
+        const Statement s = statement();
+        switch (command) {
+        case Command::Print:
+            return print(m_window, s);
+        case Command::Pdf:
+            return exportPdf(m_window, row, s);
+        case Command::Workbook:
+            return exportWorkbook(m_window, row, s.title, statementWorkbook(s));
+        }
+    } catch (const std::exception &failure) {
+        kit::showMessage(m_window, QString::fromStdString(failure.what()) + QLatin1Char('.'), title);
+    }
+}
+
+void setFileKinds(QList<FileKind> kinds)
+{
+    fileKinds() = std::move(kinds);
+}
+
+void openWorkFile(const QString &path, const QWidget *from)
+{
+    const QString kind = readKind(path);
+    const auto found = std::find_if(fileKinds().cbegin(), fileKinds().cend(),
+                                    [&kind](const FileKind &k) { return k.layout.kind == kind; });
+    if (found == fileKinds().cend())
+        refuse(path, tr("\"kind\" is %1").arg(kindsNamed()));
+    if (from && from->objectName() != found->window) {
+        throw WorkFileError(tr("\"%1\" holds %2, and this window opens %3: open it in the other window.")
+                                .arg(QDir::toNativeSeparators(path), kind, Document::of(from)->spec().kind));
+    }
+    const FileKind opener = *found; // opening may set the kinds afresh
+    opener.open(readWorkFile(path, opener.layout));
+}
+
+} // namespace ratebook::documents

@@ -1,0 +1,102 @@
+// SPDX-FileCopyrightText: 2026 ratebook developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// A work window's document: what its files keep and its statement shows, stated once by
+// the window from its own row tables. The document puts Open…, Save…, Print…, Export PDF…
+// and Export to spreadsheet… in the window's table menu and serves them all alike.
+#pragma once
+
+#include "documents/statement.h"
+#include "documents/workfile.h"
+#include "kit/dialogs.h"
+
+#include <QObject>
+
+#include <functional>
+
+class QWidget;
+
+namespace ratebook::kit {
+class ReportList;
+}
+
+namespace ratebook::documents {
+
+// A box whose text is kept in the file and listed on the statement.
+struct KeptInput
+{
+    QString control; // its object name
+    QString name;    // what it is, on the statement
+    QString unit;
+};
+
+// Known before the window is built, so that a file can be checked whole first.
+struct DocumentSpec
+{
+    QString kind;
+    QList<KeptInput> inputs;
+    QStringList ticks; // check boxes kept
+    QStringList open;  // boxes whose being open is kept
+    QString title;     // the statement's heading
+    QString inputsTitle;
+    QStringList inputsHeader; // what, its figure, its unit
+    QString tableTitle;
+
+    FileLayout layout() const;
+};
+
+struct DocumentHandlers
+{
+    // After a file's values are in: works the table out as the window's own button does.
+    std::function<void()> recompute;
+    // Why the table no longer answers the inputs, or empty when it does; a statement that
+    // joined the two would mislead.
+    std::function<QString()> outOfDate;
+};
+
+class Document : public QObject
+{
+    Q_OBJECT
+
+public:
+    // Lives as long as the table's window.
+    Document(kit::ReportList *table, DocumentSpec spec, DocumentHandlers handlers);
+    static Document *of(const QWidget *window);
+
+    const DocumentSpec &spec() const { return m_spec; }
+    // Each value through the handlers a user's change runs, in order: the ticks, which
+    // boxes are open, the texts; failures meanwhile are held back, and the recomputation
+    // at the end reports what is still wrong.
+    void load(const WorkFile &file);
+    WorkFile contents() const;
+    Statement statement() const;
+
+private:
+    enum class Command { Print, Pdf, Workbook };
+
+    void open();
+    void save();
+    void handOn(Command command);
+
+    kit::ReportList *m_table;
+    QWidget *m_window;
+    DocumentSpec m_spec;
+    DocumentHandlers m_handlers;
+    kit::WorkDetails m_details;
+    bool m_detailsAsked = false; // once a window, the first time a statement is made
+};
+
+// Every kind of file, the window whose Open… takes it, and how: app/ states them once.
+struct FileKind
+{
+    FileLayout layout;
+    QString window; // the object name of the window that opens it
+    std::function<void(const WorkFile &file)> open;
+};
+void setFileKinds(QList<FileKind> kinds);
+
+// Reads the file whole and checks it against its kind before anything is touched, then
+// opens it as its kind says. Asked from a window (`from`), only a kind that window opens.
+// Throws WorkFileError.
+void openWorkFile(const QString &path, const QWidget *from = nullptr);
+
+} // namespace ratebook::documents

@@ -1,0 +1,114 @@
+// SPDX-FileCopyrightText: 2026 ratebook developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "documents/workbook.h"
+
+#include "common/numbertext.h"
+#include "documents/figure.h"
+
+#include <QLocale>
+#include <QRegularExpression>
+
+#include <algorithm>
+
+namespace ratebook::documents {
+
+namespace {
+
+// The digit patterns print two decimals.
+const QString TableFormat = QStringLiteral("0.00");
+
+WorkbookCell textCell(const QString &text, bool bold = false)
+{
+    return {text, std::nullopt, QString(), bold};
+}
+
+QList<WorkbookCell> boldRow(const QStringList &texts)
+{
+    QList<WorkbookCell> cells;
+    for (const QString &text : texts)
+        cells << textCell(text, true);
+    return cells;
+}
+
+// The places a typed number shows: its decimals, less its exponent ("1.25e1" is 12.5).
+int typedDecimals(const QString &typed)
+{
+    static const QRegularExpression parts(QStringLiteral(R"((?:\.(\d*))?(?:[eE]([+-]?\d+))?\s*$)"));
+    const QRegularExpressionMatch match = parts.match(typed);
+    const qsizetype decimals = match.captured(1).size();
+    const qlonglong exponent = match.captured(2).toLongLong(); // 0 when there is none, or absurd
+    return int(std::clamp<qlonglong>(decimals - exponent, 0, 30));
+}
+
+WorkbookSheet inputsSheet(const Statement &s)
+{
+    WorkbookSheet sheet{s.inputsTitle, {}};
+    sheet.rows << boldRow({s.title});
+    const QStringList labels{QStringLiteral("Name of work"), QStringLiteral("Place"), QStringLiteral("Date")};
+    const QStringList values{s.details.work, s.details.place, QLocale().toString(s.date, QLocale::LongFormat)};
+    for (int i = 0; i < 3; ++i)
+        sheet.rows << QList<WorkbookCell>{textCell(labels[i], true), textCell(values[i])};
+    sheet.rows << QList<WorkbookCell>{} << boldRow(s.inputsHeader);
+    for (const StatementInput &input : s.inputs)
+        sheet.rows << QList<WorkbookCell>{textCell(input.name), typedCell(input.text), textCell(input.unit)};
+    return sheet;
+}
+
+// A column whose figures carry units is followed by a column of those units.
+WorkbookSheet tableSheet(const Statement &s)
+{
+    const qsizetype columns = s.header.size();
+    QList<QList<std::optional<Figure>>> figures;
+    QList<bool> hasUnits(columns, false);
+    for (const QStringList &row : s.rows) {
+        QList<std::optional<Figure>> cells;
+        for (qsizetype c = 0; c < columns; ++c) {
+            cells << readFigure(row.value(c));
+            hasUnits[c] = hasUnits[c] || (cells.back() && !cells.back()->unit.isEmpty());
+        }
+        figures << cells;
+    }
+    WorkbookSheet sheet{s.tableTitle, {{}}};
+    for (qsizetype c = 0; c < columns; ++c) {
+        sheet.rows[0] << textCell(s.header[c], true);
+        if (hasUnits[c])
+            sheet.rows[0] << textCell(QStringLiteral("Unit"), true);
+    }
+    for (qsizetype r = 0; r < figures.size(); ++r) {
+        QList<WorkbookCell> cells;
+        for (qsizetype c = 0; c < columns; ++c) {
+            const std::optional<Figure> &figure = figures[r][c];
+            if (figure)
+                cells << WorkbookCell{QString(), figure->number, TableFormat, false};
+            else
+                cells << textCell(s.rows[r].value(c).trimmed().isEmpty() ? QString() : s.rows[r].value(c));
+            if (hasUnits[c])
+                cells << textCell(figure ? figure->unit : QString());
+        }
+        sheet.rows << cells;
+    }
+    return sheet;
+}
+
+} // namespace
+
+WorkbookCell typedCell(const QString &typed)
+{
+    try {
+        const double number = toNumber(typed.toStdString());
+        const int decimals = typedDecimals(typed);
+        QString format = QStringLiteral("0");
+        if (decimals > 0)
+            format += QLatin1Char('.') + QString(decimals, QLatin1Char('0'));
+        return {QString(), number, format, false};
+    } catch (const ComputeError &) {
+        return textCell(typed);
+    }
+}
+
+Workbook statementWorkbook(const Statement &statement)
+{
+    return {inputsSheet(statement), tableSheet(statement)};
+}
+
+} // namespace ratebook::documents

@@ -1,0 +1,60 @@
+// SPDX-FileCopyrightText: 2026 ratebook developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Every dialog the program shows goes through here: a message, a file to open or to save,
+// the name of work and its place, and the print dialog. A test puts its own answers in
+// place of all four at once, so no modal loop ever blocks it.
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+class QPrinter;
+class QWidget;
+
+namespace ratebook::kit {
+
+// Modal, with the question-mark icon and one OK button.
+struct Message
+{
+    QString prompt;
+    QString title;
+};
+
+// A file to open, which must exist, or to save, which replaces one only if the user agrees.
+struct FileRequest
+{
+    bool save = false;
+    QString caption;   // the dialog's title
+    QString suggested; // where it starts, a folder or a file
+    QString suffix;    // without the point: "ratebook", "pdf"
+    QString filter;    // "PDF (*.pdf)"
+};
+
+// What the work is called and where it is; either may stay empty.
+struct WorkDetails
+{
+    QString work;
+    QString place;
+};
+
+struct Dialogs
+{
+    std::function<void(QWidget *parent, const Message &message)> message;
+    // The path chosen; a name typed without a suffix has it added before the user is
+    // asked whether to replace that file. Empty when cancelled.
+    std::function<QString(QWidget *parent, const FileRequest &request)> chooseFile;
+    // Prefilled with what is known; false when cancelled.
+    std::function<bool(QWidget *parent, WorkDetails &details)> askDetails;
+    // Shows the print dialog on `printer`; false when cancelled. Left empty, the printing
+    // module shows the system's own, so that printing costs nothing until it is used.
+    std::function<bool(QWidget *parent, QPrinter &printer)> print;
+};
+
+// The dialogs in use. Returns the ones it replaces; an empty member stands for the real one.
+Dialogs setDialogs(Dialogs replacement);
+const Dialogs &dialogs();
+
+void showMessage(QWidget *parent, const QString &prompt, const QString &title = QStringLiteral("ratebook"));
+
+} // namespace ratebook::kit

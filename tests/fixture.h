@@ -1,0 +1,136 @@
+// SPDX-FileCopyrightText: 2026 ratebook developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What the window tests share: the sample files, every dialog answered without a modal
+// loop, and how a user finds, reads and closes the windows.
+#pragma once
+
+#include "app/form1.h"
+#include "app/identity.h"
+#include "app/windows.h"
+#include "kit/dialogs.h"
+#include "worked.h"
+
+#include <QtTest>
+#include <QtWidgets>
+
+// "costs" or "quantities": a sample of docs/samples/.
+inline QString sample(const QString &kind)
+{
+    return RATEBOOK_SAMPLES + kind + ".ratebook";
+}
+
+// Answers every dialog as a user would and keeps what was asked: each message as
+// "title|prompt", each file request. A file dialog answers `file`.
+struct Answers
+{
+    QStringList messages;
+    QList<ratebook::kit::FileRequest> fileRequests;
+    QString file;
+    int detailsAsked = 0;
+    std::function<bool(QPrinter &)> print;
+    const ratebook::kit::Dialogs real = ratebook::kit::setDialogs({
+        [this](QWidget *, auto &m) { messages << m.title + '|' + m.prompt; },
+        [this](QWidget *, auto &request) {
+            fileRequests << request;
+            return file;
+        },
+        [this](QWidget *, auto &details) {
+            details = {"Ward 7 school", "Cuttack"};
+            return ++detailsAsked;
+        },
+        [this](QWidget *, QPrinter &printer) { return print(printer); },
+    });
+    ~Answers() { ratebook::kit::setDialogs(real); }
+    QStringList takeMessages() { return std::exchange(messages, {}); }
+};
+
+// What `action` shows in a real message box, answered OK: "title|prompt|icon|buttons".
+inline QString realMessageBox(const std::function<void()> &action)
+{
+    auto withRealMessages = ratebook::kit::dialogs();
+    withRealMessages.message = nullptr;
+    const auto answering = ratebook::kit::setDialogs(withRealMessages);
+    QString seen;
+    QTimer::singleShot(0, [&seen] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            seen = QString("%1|%2|%3|%4").arg(box->windowTitle(), box->text());
+            seen = seen.arg(box->icon()).arg(box->buttons().size());
+            box->accept();
+        }
+    });
+    action();
+    ratebook::kit::setDialogs(answering);
+    return seen;
+}
+
+template <class T = QWidget>
+T *child(QWidget *window, const QString &name)
+{
+    T *found = window->findChild<T *>(name);
+    if (!found)
+        qFatal("no control %s in %s", qPrintable(name), qPrintable(window->objectName()));
+    return found;
+}
+
+inline QString focused()
+{
+    return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : "";
+}
+
+inline QWidgetList visibleWindows()
+{
+    QWidgetList shown = QApplication::topLevelWidgets();
+    shown.removeIf([](const QWidget *w) { return !w->isVisible(); });
+    return shown;
+}
+
+// By their close boxes, again for the main window a work window brings back.
+inline void closeEverything()
+{
+    for (int round = 0; round < 3; ++round) {
+        for (QWidget *w : visibleWindows())
+            w->close();
+    }
+    QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty() && ratebook::windows::noneLoaded());
+}
+
+// The main window, or a work window opened by its button there.
+inline QWidget *openWindow(const QString &name)
+{
+    QWidget *w = ratebook::windows::form1();
+    if (QTest::qWaitForWindowActive(w) && name != "Form1")
+        QTest::mouseClick(child(w, name == "Form17" ? "Command2" : "Command1"), Qt::LeftButton);
+    const auto opened = [&w, &name] {
+        w = QApplication::activeWindow();
+        return w && w->objectName() == name;
+    };
+    return QTest::qWaitFor(opened) ? w : nullptr;
+}
+
+// Clicks a button a user finds by its caption.
+inline void press(QWidget *window, const QString &name, const QString &caption)
+{
+    QCOMPARE(child<QPushButton>(window, name)->text(), caption);
+    QTest::mouseClick(child(window, name), Qt::LeftButton);
+}
+
+// Keys pressed on the table, where its commands' shortcuts work.
+inline void onTable(QWidget *window, const QString &keys)
+{
+    child(window, "ListView1")->setFocus();
+    QTest::keySequence(child(window, "ListView1"), QKeySequence(keys));
+}
+
+// Each row of the window's table, its cells joined by " | ".
+inline QStringList tableRows(QWidget *window)
+{
+    const auto *list = child<QTreeWidget>(window, "ListView1");
+    QStringList rows;
+    for (int r = 0; r < list->topLevelItemCount(); ++r) {
+        QStringList cells;
+        for (int c = 0; c < list->columnCount(); ++c)
+            cells << list->topLevelItem(r)->text(c);
+        rows << cells.join(" | ");
+    }
+    return rows;
+}
