@@ -64,12 +64,12 @@ public:
             indent = std::max(indent, textWidth(label, name));
         indent += mm(3);
         const qreal height = lineHeight(value) * 1.4;
-        for (const auto &[name, shown] : fields) {
+        for (const auto &field : fields) {
             m_lines.push_back({height, [=, width = m_width](QPainter &p, qreal top) {
                 p.setFont(label);
-                p.drawText(QRectF(0, top, indent, height), Qt::AlignLeft | Qt::AlignVCenter, name);
+                p.drawText(QRectF(0, top, indent, height), Qt::AlignLeft | Qt::AlignVCenter, field.first);
                 p.setFont(value);
-                p.drawText(QRectF(indent, top, width - indent, height), Qt::AlignLeft | Qt::AlignVCenter, shown);
+                p.drawText(QRectF(indent, top, width - indent, height), Qt::AlignLeft | Qt::AlignVCenter, field.second);
             }});
         }
     }

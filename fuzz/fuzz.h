@@ -9,6 +9,8 @@
 
 inline void check(bool ok, const std::string &why)
 {
-    if (!ok)
-        std::fputs((why + '\n').c_str(), stderr), std::abort();
+    if (ok)
+        return;
+    std::fputs((why + '\n').c_str(), stderr);
+    std::abort();
 }

@@ -20,7 +20,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     char exact[400];
     std::snprintf(exact, sizeof exact, "%.2f", value);
     try {
-        const std::string text = ratebook::formatNumber(value, std::array{"######.#0", "00.00", "0.00"}[pattern]);
+        const char *patterns[] = {"######.#0", "00.00", "0.00"};
+        const std::string text = ratebook::formatNumber(value, patterns[pattern]);
         const double hundredths = std::fabs(value * 100);
         // Away from halves, where taking the value to 15 digits first cannot make a half.
         check(!(std::fabs(hundredths - std::trunc(hundredths) - 0.5) > 0.01 + 1e-13 * hundredths)

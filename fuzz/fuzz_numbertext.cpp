@@ -17,7 +17,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const double expected = grammatical ? std::strtod(text.c_str(), nullptr) : 0;
     try {
         const double value = ratebook::toNumber(text);
-        check(grammatical && (value == expected || (value == 0 && std::fabs(expected) < DBL_MIN)), text);
+        const bool underflow = value == 0 && std::fabs(expected) < DBL_MIN;
+        check(grammatical && (value == expected || underflow), text);
     } catch (const ratebook::NotANumber &e) {
         check(!grammatical && e.text() == text, text);
     } catch (const ratebook::TooLarge &) {
