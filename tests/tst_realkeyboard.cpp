@@ -39,18 +39,14 @@ private slots:
         const QString data = "datasheet1", extractor = "Form17";
         QTest::newRow("a digit") << data << "SAND" << "4" << "92504" << "SAND";
         QTest::newRow("a letter dropped") << data << "SAND" << "a" << "9250" << "SAND";
-        QTest::newRow("the point") << data << "SAND" << "period" << "9250." << "SAND";
         QTest::newRow("Backspace") << data << "SAND" << "BackSpace" << "925" << "SAND";
         QTest::newRow("Delete deletes") << data << "SAND" << "Home Delete" << "250" << "SAND";
-        QTest::newRow("Home, End") << data << "SAND" << "Home 1 End 2" << "192502" << "SAND";
         QTest::newRow("Shift+Insert pastes")
             << data << "SAND" << "shift+Insert" << "925077" << "SAND";
         QTest::newRow("Ctrl+V dropped") << data << "SAND" << "ctrl+v" << "9250" << "SAND";
         QTest::newRow("Enter moves on") << data << "SAND" << "Return" << "9250" << "BRICKS";
         QTest::newRow("Delete on item 1")
             << extractor << "Check1" << "Delete" << "locked" << "Check1";
-        QTest::newRow("an arrow on item 1 moves on")
-            << extractor << "Check1" << "Right" << "locked" << "Command1";
         QTest::newRow("a letter on item 1") << extractor << "Check1" << "x" << "open" << "Check1";
     }
     // The window opens with its frame centred, then takes the keys at the control.
