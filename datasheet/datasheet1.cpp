@@ -98,7 +98,8 @@ datasheet1::datasheet1() : WorkWindow("datasheet1", QStringLiteral("Rate Book"),
     m_table = new kit::ReportList(this, "ListView1", kit::sansFont(9.75));
     m_table->setGeometry(kit::twipsRect(180, 2130, 10815, 2895));
     m_table->setToolTip(QStringLiteral("Click The UNIT COST Button To Get The Cost Of The Materials Per Cubicmeter."));
-    new documents::Document(m_table, document(), {[this] { unitcost_Click(); }, [this] { return outOfDate(); }});
+    new documents::Document(m_table, document(),
+                            {.recompute = [this] { unitcost_Click(); }, .outOfDate = [this] { return outOfDate(); }});
 
     const QFont buttonFont = kit::sansFont(8.25, true);
     m_unitCost = kit::makeButton(this, "unitcost", QStringLiteral("&Unit Cost"), buttonFont, kit::twipsRect(3982, 5160, 1335, 375));
@@ -206,6 +207,21 @@ documents::DocumentSpec datasheet1::document()
         d.inputs << documents::KeptInput{QString::fromLatin1(row.name), caption.left(per).trimmed(), unit};
     }
     return d;
+}
+
+std::array<UnitRate, RateItemCount> datasheet1::ratesFor(const QMap<QString, QString> &costs)
+{
+    CostTexts texts;
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        texts[i] = costs.value(QString::fromLatin1(CostInputs[i].name)).toStdString();
+    if (std::any_of(texts.begin(), texts.end(), [](const std::string &text) { return isBlank(text); }))
+        throw std::runtime_error("Fill All Text Boxes");
+    try {
+        return analyseUnitRates(texts);
+    } catch (const ComputeError &e) {
+        const auto caption = [](int input) { return QString::fromLatin1(CostInputs[input].caption); };
+        throw std::runtime_error(kit::failureMessage(e, caption).toStdString());
+    }
 }
 
 // The rows stay on screen when a cost changes; a statement must not join them to the new costs.

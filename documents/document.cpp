@@ -153,7 +153,8 @@ Document::Document(kit::ReportList *table, DocumentSpec spec, DocumentHandlers h
         table->addAction(line);
     };
     separator();
-    table->addCommand(tr("Open…"), QKeySequence::Open, [this] { open(); });
+    if (m_spec.opens)
+        table->addCommand(tr("Open…"), QKeySequence::Open, [this] { open(); });
     table->addCommand(tr("Save…"), QKeySequence::Save, [this] { save(); });
     separator();
     for (const Command command : {Command::Print, Command::Pdf, Command::Workbook}) {
@@ -185,6 +186,8 @@ void Document::load(const WorkFile &file)
 
 WorkFile Document::contents() const
 {
+    if (m_handlers.contents)
+        return m_handlers.contents();
     WorkFile file;
     file.kind = m_spec.kind;
     for (const KeptInput &input : m_spec.inputs)
@@ -200,18 +203,13 @@ WorkFile Document::contents() const
 
 Statement Document::statement() const
 {
-    Statement s;
-    s.title = m_spec.title;
-    s.inputsTitle = m_spec.inputsTitle;
-    s.inputsHeader = m_spec.inputsHeader;
-    s.tableTitle = m_spec.tableTitle;
-    s.details = m_details;
-    s.date = QDate::currentDate();
+    if (m_handlers.statement)
+        return m_handlers.statement();
+    StatementTable inputs{m_spec.inputsTitle, m_spec.inputsHeader, {}, {}, {}, true};
     for (const KeptInput &input : m_spec.inputs)
-        s.inputs << StatementInput{input.name, control<QLineEdit>(m_window, input.control)->text(), input.unit};
-    s.header = m_table->headerTexts();
-    s.rows = m_table->rowTexts();
-    return s;
+        inputs.rows << QStringList{input.name, control<QLineEdit>(m_window, input.control)->text(), input.unit};
+    const StatementTable table{m_spec.tableTitle, m_table->headerTexts(), m_table->rowTexts(), {}, {}, false};
+    return {m_spec.title, m_details, QDate::currentDate(), {}, {inputs, table}, {}};
 }
 
 void Document::open()
@@ -256,19 +254,21 @@ void Document::handOn(Command command)
     try {
         if (!m_detailsAsked) {
             kit::WorkDetails answered = m_details;
-            if (!kit::dialogs().askDetails(m_window, answered))
+            if (!kit::askDetails(m_window, answered))
                 return;
             m_details = answered;
             m_detailsAsked = true;
         }
-        const Statement s = statement();
+        Statement s = statement();
+        s.details = m_details;
+        s.date = QDate::currentDate();
         switch (command) {
         case Command::Print:
             return print(m_window, s);
         case Command::Pdf:
             return exportPdf(m_window, row, s);
         case Command::Workbook:
-            return exportWorkbook(m_window, row, s.title, statementWorkbook(s));
+            return exportWorkbook(m_window, row, s.title, m_handlers.workbook ? m_handlers.workbook(s) : statementWorkbook(s));
         }
     } catch (const std::exception &failure) {
         kit::showMessage(m_window, QString::fromStdString(failure.what()) + QLatin1Char('.'), title);

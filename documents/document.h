@@ -6,6 +6,7 @@
 #pragma once
 
 #include "documents/statement.h"
+#include "documents/workbook.h"
 #include "documents/workfile.h"
 #include "kit/dialogs.h"
 
@@ -40,6 +41,7 @@ struct DocumentSpec
     QString inputsTitle;
     QStringList inputsHeader; // what, its figure, its unit
     QString tableTitle;
+    bool opens = true; // a window whose files open elsewhere offers no Open…
 
     FileLayout layout() const;
 };
@@ -47,10 +49,15 @@ struct DocumentSpec
 struct DocumentHandlers
 {
     // After a file's values are in: works the table out as the window's own button does.
-    std::function<void()> recompute;
+    std::function<void()> recompute = {};
     // Why the table no longer answers the inputs, or empty when it does; a statement that
     // joined the two would mislead.
-    std::function<QString()> outOfDate;
+    std::function<QString()> outOfDate = {};
+    // For a document that is more than its boxes and its table: what is saved, what the
+    // statement shows, what the workbook holds.
+    std::function<WorkFile()> contents = {};
+    std::function<Statement()> statement = {};
+    std::function<Workbook(const Statement &statement)> workbook = {};
 };
 
 class Document : public QObject
@@ -69,6 +76,8 @@ public:
     void load(const WorkFile &file);
     WorkFile contents() const;
     Statement statement() const;
+    kit::WorkDetails details() const { return m_details; }
+    void setDetails(const kit::WorkDetails &details) { m_details = details; }
 
 private:
     enum class Command { Print, Pdf, Workbook };

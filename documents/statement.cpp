@@ -23,6 +23,7 @@ struct Line
 {
     qreal height;
     std::function<void(QPainter &painter, qreal top)> draw;
+    qsizetype header = -1; // a table's row: the line of its header, drawn again on a new page
 };
 
 // A column of figures reads best flush right; a column of names flush left.
@@ -55,6 +56,18 @@ public:
         }});
     }
 
+    // A paragraph wrapped at the page's width.
+    void paragraph(const QString &text, const QFont &f)
+    {
+        const QRectF room(0, 0, m_width, 1e6);
+        const qreal height = QFontMetricsF(f, &m_device).boundingRect(room, Qt::TextWordWrap, text).height()
+                             + lineHeight(f) * 0.4;
+        m_lines.push_back({height, [=, width = m_width](QPainter &p, qreal top) {
+            p.setFont(f);
+            p.drawText(QRectF(0, top, width, height), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, text);
+        }});
+    }
+
     // "Label: value" lines with the values lined up after the widest label.
     void fields(const QList<std::pair<QString, QString>> &fields)
     {
@@ -74,18 +87,20 @@ public:
         }
     }
 
-    // A ruled table: the header in bold, every cell as given. Where the columns would not
-    // fit the width at the usual size, the whole table is set smaller.
-    void table(const QStringList &header, const QList<QStringList> &rows)
+    // A ruled table: the header and the rows asked for in bold, every cell as given. Where
+    // the columns would not fit the page's width, the table is set smaller.
+    void table(const StatementTable &t)
     {
+        const QStringList &header = t.header;
+        const QList<QStringList> &rows = t.rows;
         QFont body = font(9.5), bold = font(9.5, true);
         const qsizetype columns = header.size();
         const qreal gap = mm(4);
         QList<qreal> widths(columns, 0);
         for (qsizetype c = 0; c < columns; ++c) {
             widths[c] = textWidth(bold, header[c]);
-            for (const QStringList &row : rows)
-                widths[c] = std::max(widths[c], textWidth(body, row.value(c)));
+            for (qsizetype r = 0; r < rows.size(); ++r)
+                widths[c] = std::max(widths[c], textWidth(t.boldRows.contains(r) ? bold : body, rows[r].value(c)));
         }
         const qreal natural = std::accumulate(widths.begin(), widths.end(), gap * qreal(columns - 1));
         const qreal scale = std::min<qreal>(1, m_width / natural);
@@ -95,8 +110,10 @@ public:
         for (qsizetype c = 1; c < columns; ++c)
             left[c] = left[c - 1] + (widths[c - 1] + gap) * scale;
         QList<Qt::Alignment> align(columns);
-        for (qsizetype c = 0; c < columns; ++c)
-            align[c] = (isFigureColumn(rows, c) ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
+        for (qsizetype c = 0; c < columns; ++c) {
+            const bool figures = t.figureColumns.isEmpty() ? isFigureColumn(rows, c) : t.figureColumns.contains(c);
+            align[c] = (figures ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
+        }
 
         const qreal height = lineHeight(body) * 1.5;
         auto row = [=, width = m_width](const QStringList &cells, const QFont &f, bool ruleBelow) {
@@ -108,9 +125,12 @@ public:
                     p.drawLine(QPointF(0, top + height), QPointF(width, top + height));
             }};
         };
+        const qsizetype headerLine = m_lines.size();
         m_lines.push_back(row(header, bold, true));
-        for (qsizetype r = 0; r < rows.size(); ++r)
-            m_lines.push_back(row(rows[r], body, r + 1 == rows.size()));
+        for (qsizetype r = 0; r < rows.size(); ++r) {
+            m_lines.push_back(row(rows[r], t.boldRows.contains(r) ? bold : body, r + 1 == rows.size()));
+            m_lines.back().header = headerLine;
+        }
     }
 
     // Room to sign under two ruled lines, kept together on one page.
@@ -129,17 +149,21 @@ public:
         }});
     }
 
-    // Pages hold whole lines, the footer kept clear at the bottom of each.
+    // Pages hold whole lines, the footer kept clear at the bottom of each; a page that
+    // starts inside a table starts with its header.
     bool paint(qreal pageHeight)
     {
         const QFont footerFont = font(8.5);
         const qreal footer = lineHeight(footerFont) * 2;
+        auto repeated = [this](qsizetype line) {
+            return m_lines[line].header >= 0 ? m_lines[m_lines[line].header].height : 0;
+        };
         QList<qsizetype> pageStarts{0};
         qreal y = 0;
         for (qsizetype i = 0; i < m_lines.size(); ++i) {
             if (y + m_lines[i].height > pageHeight - footer && y > 0) {
                 pageStarts << i;
-                y = 0;
+                y = repeated(i);
             }
             y += m_lines[i].height;
         }
@@ -150,9 +174,14 @@ public:
         for (qsizetype page = 0; page < pages; ++page) {
             if (page > 0)
                 m_device.newPage();
+            const qsizetype start = pageStarts[page];
             const qsizetype end = page + 1 < pages ? pageStarts[page + 1] : m_lines.size();
             y = 0;
-            for (qsizetype i = pageStarts[page]; i < end; ++i) {
+            if (page > 0 && m_lines[start].header >= 0) {
+                m_lines[m_lines[start].header].draw(painter, y);
+                y += repeated(start);
+            }
+            for (qsizetype i = start; i < end; ++i) {
                 m_lines[i].draw(painter, y);
                 y += m_lines[i].height;
             }
@@ -185,18 +214,20 @@ bool paintStatement(QPagedPaintDevice &device, const Statement &s)
 
     layout.text(s.title, layout.font(16, true), Qt::AlignHCenter);
     layout.space(4);
-    layout.fields({{QStringLiteral("Name of work:"), s.details.work},
-                   {QStringLiteral("Place:"), s.details.place},
-                   {QStringLiteral("Date:"), QLocale().toString(s.date, QLocale::LongFormat)}});
-    layout.space(5);
-    layout.text(s.inputsTitle, layout.font(11, true));
-    QList<QStringList> inputs;
-    for (const StatementInput &input : s.inputs)
-        inputs << QStringList{input.name, input.text, input.unit};
-    layout.table(s.inputsHeader, inputs);
-    layout.space(6);
-    layout.text(s.tableTitle, layout.font(11, true));
-    layout.table(s.header, s.rows);
+    layout.fields(QList<std::pair<QString, QString>>{{QStringLiteral("Name of work:"), s.details.work},
+                                                     {QStringLiteral("Place:"), s.details.place},
+                                                     {QStringLiteral("Date:"), QLocale().toString(s.date, QLocale::LongFormat)}}
+                  + s.fields);
+    for (qsizetype i = 0; i < s.tables.size(); ++i) {
+        layout.space(i == 0 ? 5 : 6);
+        if (!s.tables[i].title.isEmpty())
+            layout.text(s.tables[i].title, layout.font(11, true));
+        layout.table(s.tables[i]);
+    }
+    if (!s.notes.isEmpty())
+        layout.space(3);
+    for (const QString &note : s.notes)
+        layout.paragraph(note, layout.font(10));
     layout.space(8);
     layout.signatures({QStringLiteral("Prepared by"), QStringLiteral("Checked by")});
     return layout.paint(area.height());

@@ -15,31 +15,32 @@ class QPagedPaintDevice;
 
 namespace ratebook::documents {
 
-// One input as the window shows it: what it is, its text as typed, and its unit.
-struct StatementInput
+// A table as the window shows it, every cell as shown.
+struct StatementTable
 {
-    QString name;
-    QString text;
-    QString unit;
+    QString title; // the heading over it; none for none
+    QStringList header;
+    QList<QStringList> rows;
+    QList<int> boldRows;      // sub-heads and totals
+    QList<int> figureColumns; // set flush right; none given, those the figure rule finds
+    bool typed = false;       // inputs as typed, which the workbook reads as numbers
 };
 
 struct Statement
 {
     QString title;
-    QString inputsTitle; // heading over the inputs
-    QStringList inputsHeader; // what, its figure, its unit
-    QString tableTitle;  // heading over the table
     kit::WorkDetails details;
     QDate date;
-    QList<StatementInput> inputs;
-    QStringList header;      // the table's column headers
-    QList<QStringList> rows; // its cells exactly as shown
+    QList<std::pair<QString, QString>> fields; // more "label: value" lines after the date
+    QList<StatementTable> tables;
+    QStringList notes; // under the tables: warnings, the figure in words
 };
 
 // A4, or Letter where the locale measures in US units.
 QPageSize::PageSizeId localPaperSize();
 
-// Lays the statement out over as many pages as it needs, each numbered "Page n of N".
+// Lays the statement out over as many pages as it needs, each numbered "Page n of N", a
+// table's header again at the top of each page it runs on to.
 // The device's page size and resolution are set by the caller; false if it cannot be
 // painted on.
 bool paintStatement(QPagedPaintDevice &device, const Statement &statement);

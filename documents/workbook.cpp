@@ -17,9 +17,11 @@ namespace {
 // The digit patterns print two decimals.
 const QString TableFormat = QStringLiteral("0.00");
 
-WorkbookCell textCell(const QString &text, bool bold = false)
+} // namespace
+
+WorkbookCell textCell(const QString &text, bool bold)
 {
-    return {text, std::nullopt, QString(), bold};
+    return {text, std::nullopt, QString(), bold, {}};
 }
 
 QList<WorkbookCell> boldRow(const QStringList &texts)
@@ -29,6 +31,8 @@ QList<WorkbookCell> boldRow(const QStringList &texts)
         cells << textCell(text, true);
     return cells;
 }
+
+namespace {
 
 // The places a typed number shows: its decimals, less its exponent ("1.25e1" is 12.5).
 int typedDecimals(const QString &typed)
@@ -40,27 +44,22 @@ int typedDecimals(const QString &typed)
     return int(std::clamp<qlonglong>(decimals - exponent, 0, 30));
 }
 
-WorkbookSheet inputsSheet(const Statement &s)
+// The inputs as typed: a text the arithmetic reads as a number becomes that number.
+QList<WorkbookCell> typedRow(const QStringList &row)
 {
-    WorkbookSheet sheet{s.inputsTitle, {}};
-    sheet.rows << boldRow({s.title});
-    const QStringList labels{QStringLiteral("Name of work"), QStringLiteral("Place"), QStringLiteral("Date")};
-    const QStringList values{s.details.work, s.details.place, QLocale().toString(s.date, QLocale::LongFormat)};
-    for (int i = 0; i < 3; ++i)
-        sheet.rows << QList<WorkbookCell>{textCell(labels[i], true), textCell(values[i])};
-    sheet.rows << QList<WorkbookCell>{} << boldRow(s.inputsHeader);
-    for (const StatementInput &input : s.inputs)
-        sheet.rows << QList<WorkbookCell>{textCell(input.name), typedCell(input.text), textCell(input.unit)};
-    return sheet;
+    QList<WorkbookCell> cells;
+    for (const QString &cell : row)
+        cells << typedCell(cell);
+    return cells;
 }
 
 // A column whose figures carry units is followed by a column of those units.
-WorkbookSheet tableSheet(const Statement &s)
+QList<QList<WorkbookCell>> figureRows(const StatementTable &t)
 {
-    const qsizetype columns = s.header.size();
+    const qsizetype columns = t.header.size();
     QList<QList<std::optional<Figure>>> figures;
     QList<bool> hasUnits(columns, false);
-    for (const QStringList &row : s.rows) {
+    for (const QStringList &row : t.rows) {
         QList<std::optional<Figure>> cells;
         for (qsizetype c = 0; c < columns; ++c) {
             cells << readFigure(row.value(c));
@@ -68,26 +67,26 @@ WorkbookSheet tableSheet(const Statement &s)
         }
         figures << cells;
     }
-    WorkbookSheet sheet{s.tableTitle, {{}}};
+    QList<QList<WorkbookCell>> rows{{}};
     for (qsizetype c = 0; c < columns; ++c) {
-        sheet.rows[0] << textCell(s.header[c], true);
+        rows[0] << textCell(t.header[c], true);
         if (hasUnits[c])
-            sheet.rows[0] << textCell(QStringLiteral("Unit"), true);
+            rows[0] << textCell(QStringLiteral("Unit"), true);
     }
     for (qsizetype r = 0; r < figures.size(); ++r) {
         QList<WorkbookCell> cells;
         for (qsizetype c = 0; c < columns; ++c) {
             const std::optional<Figure> &figure = figures[r][c];
             if (figure)
-                cells << WorkbookCell{QString(), figure->number, TableFormat, false};
+                cells << WorkbookCell{QString(), figure->number, TableFormat, false, {}};
             else
-                cells << textCell(s.rows[r].value(c).trimmed().isEmpty() ? QString() : s.rows[r].value(c));
+                cells << textCell(t.rows[r].value(c).trimmed().isEmpty() ? QString() : t.rows[r].value(c));
             if (hasUnits[c])
                 cells << textCell(figure ? figure->unit : QString());
         }
-        sheet.rows << cells;
+        rows << cells;
     }
-    return sheet;
+    return rows;
 }
 
 } // namespace
@@ -100,15 +99,43 @@ WorkbookCell typedCell(const QString &typed)
         QString format = QStringLiteral("0");
         if (decimals > 0)
             format += QLatin1Char('.') + QString(decimals, QLatin1Char('0'));
-        return {QString(), number, format, false};
+        return {QString(), number, format, false, {}};
     } catch (const ComputeError &) {
         return textCell(typed);
     }
 }
 
+namespace {
+
+QList<QList<WorkbookCell>> headRows(const Statement &s)
+{
+    QList<QList<WorkbookCell>> rows{boldRow({s.title})};
+    const QStringList labels{QStringLiteral("Name of work"), QStringLiteral("Place"), QStringLiteral("Date")};
+    const QStringList values{s.details.work, s.details.place, QLocale().toString(s.date, QLocale::LongFormat)};
+    for (int i = 0; i < 3; ++i)
+        rows << QList<WorkbookCell>{textCell(labels[i], true), textCell(values[i])};
+    for (const auto &[label, value] : s.fields)
+        rows << QList<WorkbookCell>{textCell(QString(label).remove(QLatin1Char(':')), true), textCell(value)};
+    return rows << QList<WorkbookCell>{};
+}
+
+} // namespace
+
 Workbook statementWorkbook(const Statement &statement)
 {
-    return {inputsSheet(statement), tableSheet(statement)};
+    Workbook book;
+    for (const StatementTable &table : statement.tables) {
+        WorkbookSheet sheet{table.title, book.isEmpty() ? headRows(statement) : QList<QList<WorkbookCell>>()};
+        if (table.typed) {
+            sheet.rows << boldRow(table.header);
+            for (const QStringList &row : table.rows)
+                sheet.rows << typedRow(row);
+        } else {
+            sheet.rows << figureRows(table);
+        }
+        book << sheet;
+    }
+    return book;
 }
 
 } // namespace ratebook::documents

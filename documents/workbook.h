@@ -1,7 +1,8 @@
 // SPDX-FileCopyrightText: 2026 ratebook developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A statement as the spreadsheet export writes it: a sheet of the inputs and a sheet of
-// the table, each figure a number and its unit in a column of its own.
+// A statement as the spreadsheet export writes it: a sheet a table, the first headed by the
+// title and the details; inputs as typed, each figure a number and its unit in a column of
+// its own.
 #pragma once
 
 #include "documents/statement.h"
@@ -14,9 +15,10 @@ namespace ratebook::documents {
 struct WorkbookCell
 {
     QString text;
-    std::optional<double> number;
-    QString format; // the number's format, such as "0.00"
+    std::optional<double> number; // with a formula, the value it works out to
+    QString format;                // the number's format, such as "0.00"
     bool bold = false;
+    QString formula; // "ROUND(C7*E7/F7,2)", without the "="
 };
 
 struct WorkbookSheet
@@ -30,6 +32,8 @@ using Workbook = QList<WorkbookSheet>;
 // An input as typed: a number when the program reads it as one, shown with every decimal
 // typed ("0.125" stays 0.125, "1e3" is 1000); else the text.
 WorkbookCell typedCell(const QString &typed);
+WorkbookCell textCell(const QString &text, bool bold = false);
+QList<WorkbookCell> boldRow(const QStringList &texts);
 
 Workbook statementWorkbook(const Statement &statement);
 

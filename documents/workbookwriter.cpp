@@ -17,7 +17,14 @@ using ratebook::documents::WorkbookCell;
 
 QString shownText(const WorkbookCell &cell)
 {
-    return cell.number ? QString::number(*cell.number, 'f', 2) : cell.text;
+    if (!cell.number)
+        return cell.text;
+    // The words a format quotes, such as " Cum", stand beside the figure.
+    QString shown = QString::number(*cell.number, 'f', 2);
+    const QStringList parts = cell.format.split(QLatin1Char('"'));
+    for (qsizetype i = 1; i < parts.size(); i += 2)
+        shown += parts[i];
+    return shown;
 }
 
 // One format for each number format and weight met, made when first met.
@@ -82,7 +89,10 @@ extern "C" Q_DECL_EXPORT bool ratebook_writeWorkbook(const ratebook::documents::
                 const WorkbookCell &cell = sheet.rows[r][c];
                 const auto row = lxw_row_t(r);
                 const auto column = lxw_col_t(c);
-                if (cell.number)
+                if (!cell.formula.isEmpty())
+                    worksheet_write_formula_num(worksheet, row, column, cell.formula.toUtf8().constData(),
+                                                formats.of(cell), cell.number.value_or(0));
+                else if (cell.number)
                     worksheet_write_number(worksheet, row, column, *cell.number, formats.of(cell));
                 else if (!cell.text.isEmpty())
                     worksheet_write_string(worksheet, row, column, cell.text.toUtf8().constData(), formats.of(cell));

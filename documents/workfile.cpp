@@ -89,13 +89,19 @@ T valueOf(const QString &path, const QJsonObject &object, const QString &key, co
     }
 }
 
+QJsonObject groupOf(const QString &path, const QJsonValue &value, const QString &group, const QStringList &names)
+{
+    if (!value.isObject())
+        refuse(path, tr("%1 is not a group of named values").arg(keyName({}, group)));
+    const QJsonObject object = value.toObject();
+    checkKeys(path, object, names, group);
+    return object;
+}
+
 template <class T>
 QMap<QString, T> readGroup(const QString &path, const QJsonObject &top, const QString &group, const QStringList &names)
 {
-    if (!top.value(group).isObject())
-        refuse(path, tr("%1 is not a group of named values").arg(keyName({}, group)));
-    const QJsonObject object = top.value(group).toObject();
-    checkKeys(path, object, names, group);
+    const QJsonObject object = groupOf(path, top.value(group), group, names);
     QMap<QString, T> values;
     for (const QString &name : names)
         values.insert(name, valueOf<T>(path, object, name, group));
@@ -137,6 +143,23 @@ void refuse(const QString &path, const QString &why)
     throw WorkFileError(tr("\"%1\" cannot be opened: %2.").arg(shownPath(path), why));
 }
 
+QMap<QString, QString> checkedTexts(const QString &path, const QJsonValue &value, const QString &group,
+                                    const QStringList &names)
+{
+    return readGroup<QString>(path, QJsonObject{{group, value}}, group, names);
+}
+
+QJsonObject checkedObject(const QString &path, const QJsonValue &value, const QString &group,
+                          const QStringList &keys)
+{
+    return groupOf(path, value, group, keys);
+}
+
+QString checkedText(const QString &path, const QJsonObject &object, const QString &key, const QString &group)
+{
+    return valueOf<QString>(path, object, key, group);
+}
+
 QString readKind(const QString &path)
 {
     return checkedKind(path, readObject(path));
@@ -154,6 +177,8 @@ WorkFile readWorkFile(const QString &path, const FileLayout &layout)
         keys << QStringLiteral("ticks");
     if (!layout.open.isEmpty())
         keys << QStringLiteral("open");
+    for (const FilePart &part : layout.parts)
+        keys << part.key;
     checkKeys(path, top, keys, {});
     file.work = valueOf<QString>(path, top, QStringLiteral("work"));
     file.place = valueOf<QString>(path, top, QStringLiteral("place"));
@@ -165,6 +190,10 @@ WorkFile readWorkFile(const QString &path, const FileLayout &layout)
         file.ticks = readGroup<bool>(path, top, QStringLiteral("ticks"), layout.ticks);
     if (!layout.open.isEmpty())
         file.open = readGroup<bool>(path, top, QStringLiteral("open"), layout.open);
+    for (const FilePart &part : layout.parts) {
+        part.check(path, top.value(part.key));
+        file.parts.insert(part.key, top.value(part.key));
+    }
     return file;
 }
 
@@ -182,6 +211,8 @@ void writeWorkFile(const QString &path, const WorkFile &file)
         top.insert(QStringLiteral("ticks"), toObject(file.ticks));
     if (!file.open.isEmpty())
         top.insert(QStringLiteral("open"), toObject(file.open));
+    for (auto it = file.parts.begin(); it != file.parts.end(); ++it)
+        top.insert(it.key(), it.value());
     const QByteArray bytes = QJsonDocument(top).toJson();
     const QString failure = saveWhole(path, [&bytes](QIODevice &out) { return out.write(bytes) == bytes.size(); });
     if (!failure.isEmpty())

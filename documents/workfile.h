@@ -6,14 +6,24 @@
 #pragma once
 
 #include <QDateTime>
+#include <QJsonObject>
 #include <QMap>
 #include <QStringList>
 
+#include <functional>
 #include <stdexcept>
 
 namespace ratebook::documents {
 
 inline constexpr int WorkFileVersion = 1;
+
+// A part of a file beyond the boxes, which its document reads itself: the value under
+// `key`, which `check` refuses (through refuse()) when it is not sound.
+struct FilePart
+{
+    QString key;
+    std::function<void(const QString &path, const QJsonValue &value)> check;
+};
 
 // What a file of one kind holds, by the object names of the window's controls.
 struct FileLayout
@@ -22,6 +32,7 @@ struct FileLayout
     QStringList texts;
     QStringList ticks;
     QStringList open; // boxes whose being open (enabled) is kept
+    QList<FilePart> parts = {};
 };
 
 struct WorkFile
@@ -33,6 +44,7 @@ struct WorkFile
     QString work;
     QString place;
     QDateTime saved;
+    QJsonObject parts; // each part's value, by its key
 };
 
 // Carries the whole message for the user, the file's name included.
@@ -45,6 +57,14 @@ public:
 
 // Throws the message that `path` cannot be opened, and `why`.
 [[noreturn]] void refuse(const QString &path, const QString &why);
+
+// For a part's check: a group of named texts, exactly `names`; an object of exactly `keys`;
+// one text of an object. Each refuses the file naming what is wrong.
+QMap<QString, QString> checkedTexts(const QString &path, const QJsonValue &value, const QString &group,
+                                    const QStringList &names);
+QJsonObject checkedObject(const QString &path, const QJsonValue &value, const QString &group,
+                          const QStringList &keys);
+QString checkedText(const QString &path, const QJsonObject &object, const QString &key, const QString &group);
 
 // The kind of work a file holds, checked no further than its version and that the kind
 // is a text.

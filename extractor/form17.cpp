@@ -23,36 +23,31 @@ using namespace ratebook;
 
 namespace {
 
-// One row per item of work, item 1 first. The caption is the name, the blanks and the
-// unit: the blanks push the units into a column at the right of the check boxes.
-// Geometry in twips, relative to Frame1.
-struct ItemRow
+// Where each item's controls stand, item 1 first; in twips, relative to Frame1.
+struct ItemPlace
 {
-    const char *name;
-    int blanks;
-    const char *unit;
     QRect check;
     QRect text;
 };
 
-const ItemRow Items[] = {
-    {"PCC (1:4:8) mix", 50, "(Cum )", {120, 360, 4095, 285}, {4380, 360, 1095, 285}},
-    {"PCC (1:5:10) mix", 49, "(Cum)", {120, 795, 4095, 285}, {4380, 840, 1095, 285}},
-    {"RCC (1:2:4) mix", 51, "(Cum)", {120, 1230, 4095, 285}, {4380, 1200, 1095, 285}},
-    {"RCC (1:1.5:3)", 54, "(Cum)", {120, 1725, 4095, 285}, {4380, 1680, 1095, 285}},
-    {"Brick Masonary With CM (1:4) mix", 22, "(Cum)", {120, 2220, 4095, 285}, {4380, 2160, 1095, 285}},
-    {"Brick Masonary With CM (1:5) mix", 22, "(Cum)", {120, 2715, 4095, 285}, {4380, 2640, 1095, 285}},
-    {"Brick Masonary With CM (1:6) mix", 22, "(Cum)", {5640, 450, 4095, 285}, {9900, 360, 1095, 285}},
-    {"Brick Masonary With CM (1:8) mix", 22, "(Cum)", {5640, 885, 4095, 285}, {9900, 840, 1095, 285}},
-    {"Plastering with CM (1:3) Mix, 12  mm Thick", 9, "(Sqm)", {5640, 1335, 4140, 285}, {9900, 1200, 1095, 285}},
-    {"Plastering with CM (1:3) Mix, 20 mm Thick", 10, "(Sqm)", {5640, 1770, 4140, 285}, {9900, 1680, 1095, 285}},
-    {"Plastering with CM (1:5) Mix, 12 mm Thick", 10, "(Sqm)", {5640, 2205, 4140, 285}, {9900, 2160, 1095, 285}},
-    {"Plastering with CM (1:5) Mix, 20 mm Thick", 10, "(Sqm)", {5640, 2640, 4125, 285}, {9900, 2640, 1095, 285}},
+const ItemPlace Places[] = {
+    {{120, 360, 4095, 285}, {4380, 360, 1095, 285}},
+    {{120, 795, 4095, 285}, {4380, 840, 1095, 285}},
+    {{120, 1230, 4095, 285}, {4380, 1200, 1095, 285}},
+    {{120, 1725, 4095, 285}, {4380, 1680, 1095, 285}},
+    {{120, 2220, 4095, 285}, {4380, 2160, 1095, 285}},
+    {{120, 2715, 4095, 285}, {4380, 2640, 1095, 285}},
+    {{5640, 450, 4095, 285}, {9900, 360, 1095, 285}},
+    {{5640, 885, 4095, 285}, {9900, 840, 1095, 285}},
+    {{5640, 1335, 4140, 285}, {9900, 1200, 1095, 285}},
+    {{5640, 1770, 4140, 285}, {9900, 1680, 1095, 285}},
+    {{5640, 2205, 4140, 285}, {9900, 2160, 1095, 285}},
+    {{5640, 2640, 4125, 285}, {9900, 2640, 1095, 285}},
 };
 
 const char *const ColumnHeaders[] = {"40 MM METAL", "20 MM CHIPS", "BRICKS", "CEMENT", "SAND"};
 
-QString caption(const ItemRow &row)
+QString caption(const WorkItem &row)
 {
     return QString::fromLatin1(row.name) + QString(row.blanks, QLatin1Char(' ')) + QString::fromLatin1(row.unit);
 }
@@ -87,27 +82,27 @@ void fitCaptions(const std::array<QCheckBox *, 12> &checks)
 
 Form17::Form17() : WorkWindow("Form17", QStringLiteral("Material Extractor"), QSize(11595, 5025), Qt::Key_F3)
 {
-    static_assert(std::size(Items) == ItemCount && ItemCount == WorkItemCount);
+    static_assert(std::size(Places) == ItemCount && ItemCount == WorkItemCount);
     setFont(kit::sansFont(8.25));
 
     QGroupBox *frame = kit::makeFrame(this, "Frame1", QStringLiteral("Material Listing"), kit::twipsRect(120, 120, 11175, 3135));
 
     for (int i = 0; i < ItemCount; ++i) {
-        const ItemRow &row = Items[i];
+        const WorkItem &row = WorkItems[i];
         const QString number = QString::number(i + 1);
         // The frame's bold title font and blue would pass down; the items have their own.
         auto *check = m_checks[std::size_t(i)] = new QCheckBox(caption(row), frame);
         check->setObjectName(QStringLiteral("Check") + number);
         check->setFont(kit::sansFont(8.25));
         kit::setColour(check, QPalette::WindowText, QColor(128, 0, 0));
-        check->setGeometry(kit::twipsRect(row.check));
+        check->setGeometry(kit::twipsRect(Places[i].check));
         // stateChanged, unlike clicked, also fires when code ticks the box.
         connect(check, &QCheckBox::stateChanged, this, [this, i] { item_Click(i); });
 
         auto *text = m_texts[std::size_t(i)] = new QLineEdit(QStringLiteral("0"), frame);
         text->setObjectName(QStringLiteral("Text") + number);
         text->setFont(kit::sansFont(8.25));
-        text->setGeometry(kit::twipsRect(row.text));
+        text->setGeometry(kit::twipsRect(Places[i].text));
         connect(text, &QLineEdit::textChanged, this, [this, i] { item_Change(i); });
 
         // A screen reader would read out every blank of the caption: both controls are
@@ -121,7 +116,7 @@ Form17::Form17() : WorkWindow("Form17", QStringLiteral("Material Extractor"), QS
 
     m_table = new kit::ReportList(this, "ListView1", kit::sansFont(9.75));
     m_table->setGeometry(kit::twipsRect(240, 3360, 11055, 1140));
-    new documents::Document(m_table, document(), {[this] { Command1_Click(); }, {}});
+    new documents::Document(m_table, document(), {.recompute = [this] { Command1_Click(); }});
 
     const QFont buttonFont = kit::sansFont(8.25, true);
     m_disableAll = kit::makeButton(this, "desiable", QStringLiteral("&Disable All"), buttonFont, kit::twipsRect(2411, 4575, 1575, 375));
@@ -174,6 +169,7 @@ void Form17::item_Click(int index)
 
 void Form17::item_Change(int index)
 {
+    emit quantitiesChanged();
     QLineEdit *text = m_texts[std::size_t(index)];
     if (!isBlank(text->text().toStdString())) {
         reportingFailures([this] { material(); });
@@ -183,6 +179,11 @@ void Form17::item_Change(int index)
     // inside setText and recomputes from the very texts a second run would read.
     text->setText(QStringLiteral("0"));
     text->setFocus();
+}
+
+QuantityTexts Form17::quantities() const
+{
+    return kit::textsOf(m_texts);
 }
 
 // Opens item 1's box while its tick stays: typing there counts although the item is ticked.
@@ -234,7 +235,7 @@ void Form17::material()
 
 void Form17::reportingFailures(const std::function<void()> &body)
 {
-    kit::reportingFailures(this, body, [](int input) { return QString::fromLatin1(Items[input].name); });
+    kit::reportingFailures(this, body, [](int input) { return QString::fromLatin1(WorkItems[input].name); });
 }
 
 // All twelve items, each with its quantity as the box shows it (a ticked item's "0"). Item
@@ -248,7 +249,7 @@ documents::DocumentSpec Form17::document()
     d.inputsHeader = QStringList{QStringLiteral("Item of work"), QStringLiteral("Quantity"), QStringLiteral("Unit")};
     d.tableTitle = QStringLiteral("Materials needed");
     for (int n = 1; n <= ItemCount; ++n) {
-        const ItemRow &row = Items[n - 1];
+        const WorkItem &row = WorkItems[n - 1];
         const QString unit = QString::fromLatin1(row.unit).remove(QLatin1Char('(')).remove(QLatin1Char(')'));
         d.inputs << documents::KeptInput{QStringLiteral("Text%1").arg(n), QString::fromLatin1(row.name).simplified(),
                                          unit.trimmed()};

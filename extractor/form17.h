@@ -5,6 +5,7 @@
 #pragma once
 
 #include "documents/document.h"
+#include "extractor/materials.h"
 #include "kit/workwindow.h"
 
 #include <array>
@@ -30,6 +31,12 @@ public:
     // the handlers a user's change runs, then the materials are worked out as "&Get
     // Material" would.
     static ratebook::documents::DocumentSpec document();
+    // The quantity boxes' texts, as the computation reads them.
+    ratebook::QuantityTexts quantities() const;
+
+signals:
+    // After any change of a quantity's text, before the materials are worked out again.
+    void quantitiesChanged();
 
 protected:
     bool keyPreview(QWidget *target, QKeyEvent *event) override;

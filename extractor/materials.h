@@ -15,6 +15,30 @@ namespace ratebook {
 inline constexpr std::size_t WorkItemCount = 12;
 using QuantityTexts = std::array<std::string, WorkItemCount>;
 
+// An item's caption is its name, the blanks and its unit: the blanks push the units into a
+// column at the right of the check boxes.
+struct WorkItem
+{
+    const char *name;
+    int blanks;
+    const char *unit;
+};
+
+inline constexpr WorkItem WorkItems[WorkItemCount] = {
+    {"PCC (1:4:8) mix", 50, "(Cum )"},
+    {"PCC (1:5:10) mix", 49, "(Cum)"},
+    {"RCC (1:2:4) mix", 51, "(Cum)"},
+    {"RCC (1:1.5:3)", 54, "(Cum)"},
+    {"Brick Masonary With CM (1:4) mix", 22, "(Cum)"},
+    {"Brick Masonary With CM (1:5) mix", 22, "(Cum)"},
+    {"Brick Masonary With CM (1:6) mix", 22, "(Cum)"},
+    {"Brick Masonary With CM (1:8) mix", 22, "(Cum)"},
+    {"Plastering with CM (1:3) Mix, 12  mm Thick", 9, "(Sqm)"},
+    {"Plastering with CM (1:3) Mix, 20 mm Thick", 10, "(Sqm)"},
+    {"Plastering with CM (1:5) Mix, 12 mm Thick", 10, "(Sqm)"},
+    {"Plastering with CM (1:5) Mix, 20 mm Thick", 10, "(Sqm)"},
+};
+
 // Volumes in cubic metres unless named cft; bricks keep their fraction.
 struct MaterialTotals
 {

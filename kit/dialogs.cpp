@@ -5,6 +5,7 @@
 #include "kit/uikit.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFormLayout>
@@ -44,31 +45,50 @@ QString fileDialog(QWidget *parent, const FileRequest &request)
     return dialog.selectedFiles().front();
 }
 
-bool detailsDialog(QWidget *parent, WorkDetails &details)
+bool formDialog(QWidget *parent, Form &form)
 {
     QDialog dialog(parent);
-    dialog.setObjectName(QStringLiteral("statementDetails"));
-    dialog.setWindowTitle(QStringLiteral("Statement"));
-    auto *work = new QLineEdit(details.work, &dialog);
-    auto *place = new QLineEdit(details.place, &dialog);
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    dialog.setObjectName(form.name);
+    dialog.setWindowTitle(form.title);
+    auto *layout = new QFormLayout(&dialog);
+    QList<QLineEdit *> edits;
+    for (const Form::Field &field : form.fields) {
+        auto *edit = new QLineEdit(field.value);
+        edit->setMinimumWidth(pixels(5400));
+        edits << edit;
+        if (edits.size() > 1 || form.suggestions.isEmpty()) {
+            layout->addRow(field.caption, edit);
+            continue;
+        }
+        // The first field lists the suggestions and stays open to any text.
+        auto *choice = new QComboBox;
+        choice->setEditable(true);
+        choice->setLineEdit(edit);
+        for (const QStringList &suggestion : form.suggestions)
+            choice->addItem(suggestion.join(QStringLiteral(" @ ")) + QStringLiteral(" %"), suggestion);
+        choice->setCurrentIndex(-1);
+        edit->setText(field.value);
+        QObject::connect(choice, &QComboBox::activated, &dialog, [choice, &edits](int index) {
+            const QStringList values = choice->itemData(index).toStringList();
+            for (qsizetype i = 0; i < edits.size() && i < values.size(); ++i)
+                edits[i]->setText(values[i]);
+        });
+        layout->addRow(field.caption, choice);
+    }
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
-    auto *form = new QFormLayout(&dialog);
-    form->addRow(QStringLiteral("&Name of work:"), work);
-    form->addRow(QStringLiteral("&Place:"), place);
-    form->addRow(buttons);
-    work->setMinimumWidth(pixels(5400));
+    layout->addRow(buttons);
     if (dialog.exec() != QDialog::Accepted)
         return false;
-    details.work = work->text().trimmed();
-    details.place = place->text().trimmed();
+    for (qsizetype i = 0; i < edits.size(); ++i)
+        form.fields[i].value = edits[i]->text().trimmed();
     return true;
 }
 
 Dialogs &current()
 {
-    static Dialogs inUse{messageBox, fileDialog, detailsDialog, {}};
+    static Dialogs inUse{messageBox, fileDialog, formDialog, {}};
     return inUse;
 }
 
@@ -80,8 +100,8 @@ Dialogs setDialogs(Dialogs replacement)
         replacement.message = messageBox;
     if (!replacement.chooseFile)
         replacement.chooseFile = fileDialog;
-    if (!replacement.askDetails)
-        replacement.askDetails = detailsDialog;
+    if (!replacement.askForm)
+        replacement.askForm = formDialog;
     return std::exchange(current(), std::move(replacement));
 }
 
@@ -93,6 +113,16 @@ const Dialogs &dialogs()
 void showMessage(QWidget *parent, const QString &prompt, const QString &title)
 {
     current().message(parent, Message{prompt, title});
+}
+
+bool askDetails(QWidget *parent, WorkDetails &details)
+{
+    Form form{QStringLiteral("statementDetails"), QStringLiteral("Statement"),
+              {{QStringLiteral("&Name of work:"), details.work}, {QStringLiteral("&Place:"), details.place}}, {}};
+    if (!current().askForm(parent, form))
+        return false;
+    details = {form.fields[0].value, form.fields[1].value};
+    return true;
 }
 
 } // namespace ratebook::kit

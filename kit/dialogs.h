@@ -1,11 +1,12 @@
 // SPDX-FileCopyrightText: 2026 ratebook developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Every dialog the program shows goes through here: a message, a file to open or to save,
-// the name of work and its place, and the print dialog. A test puts its own answers in
-// place of all four at once, so no modal loop ever blocks it.
+// a small form (the name of work and its place, an add-on line) and the print dialog. A
+// test puts its own answers in place of all four at once, so no modal loop ever blocks it.
 #pragma once
 
-#include <QString>
+#include <QList>
+#include <QStringList>
 
 #include <functional>
 
@@ -38,14 +39,30 @@ struct WorkDetails
     QString place;
 };
 
+// A few texts asked at once. A suggestion fills every field in turn; the first field offers
+// them as a list.
+struct Form
+{
+    struct Field
+    {
+        QString caption; // with its access key: "&Place:"
+        QString value;
+    };
+
+    QString name; // the dialog's object name
+    QString title;
+    QList<Field> fields;
+    QList<QStringList> suggestions;
+};
+
 struct Dialogs
 {
     std::function<void(QWidget *parent, const Message &message)> message;
     // The path chosen; a name typed without a suffix has it added before the user is
     // asked whether to replace that file. Empty when cancelled.
     std::function<QString(QWidget *parent, const FileRequest &request)> chooseFile;
-    // Prefilled with what is known; false when cancelled.
-    std::function<bool(QWidget *parent, WorkDetails &details)> askDetails;
+    // Prefilled with what is known; the answers trimmed, or false when cancelled.
+    std::function<bool(QWidget *parent, Form &form)> askForm;
     // Shows the print dialog on `printer`; false when cancelled. Left empty, the printing
     // module shows the system's own, so that printing costs nothing until it is used.
     std::function<bool(QWidget *parent, QPrinter &printer)> print;
@@ -56,5 +73,7 @@ Dialogs setDialogs(Dialogs replacement);
 const Dialogs &dialogs();
 
 void showMessage(QWidget *parent, const QString &prompt, const QString &title = QStringLiteral("ratebook"));
+// The name of work and its place, prefilled; false when cancelled.
+bool askDetails(QWidget *parent, WorkDetails &details);
 
 } // namespace ratebook::kit

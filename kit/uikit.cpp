@@ -63,18 +63,23 @@ int failuresHeld = 0;
 FailuresHeld::FailuresHeld() { ++failuresHeld; }
 FailuresHeld::~FailuresHeld() { --failuresHeld; }
 
+QString failureMessage(const ComputeError &failure, const std::function<QString(int input)> &boxName)
+{
+    if (const auto *notANumber = dynamic_cast<const NotANumber *>(&failure)) {
+        return QObject::tr("%1 reads \"%2\", which is not a number.")
+            .arg(boxName(notANumber->input()), QString::fromStdString(notANumber->text()));
+    }
+    return QObject::tr("The result is too large to compute.");
+}
+
 void reportingFailures(QWidget *window, const std::function<void()> &body,
                        const std::function<QString(int input)> &boxName)
 {
     try {
         body();
-    } catch (const NotANumber &e) {
+    } catch (const ComputeError &e) {
         if (failuresHeld == 0)
-            showMessage(window, QObject::tr("%1 reads \"%2\", which is not a number.")
-                                    .arg(boxName(e.input()), QString::fromStdString(e.text())));
-    } catch (const TooLarge &) {
-        if (failuresHeld == 0)
-            showMessage(window, QObject::tr("The result is too large to compute."));
+            showMessage(window, failureMessage(e, boxName));
     }
 }
 

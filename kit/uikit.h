@@ -15,6 +15,10 @@
 
 #include <functional>
 
+namespace ratebook {
+class ComputeError;
+}
+
 class QGroupBox;
 class QKeyEvent;
 class QPushButton;
@@ -45,8 +49,11 @@ void setColour(QWidget *widget, QPalette::ColorRole role, const QColor &colour);
 // and only edits or moves: Delete, Insert, arrows, Tab, function keys, Shift+Insert.
 int characterCode(const QKeyEvent *event);
 
-// Runs a handler's body; a computation that fails abandons it and is reported, naming
-// the box through `boxName` (which gets NotANumber::input()).
+// What the user is told of a failed computation, naming the box through `boxName` (which
+// gets NotANumber::input()).
+QString failureMessage(const ComputeError &failure, const std::function<QString(int input)> &boxName);
+
+// Runs a handler's body; a computation that fails abandons it and is reported.
 void reportingFailures(QWidget *window, const std::function<void()> &body,
                        const std::function<QString(int input)> &boxName);
 

@@ -20,13 +20,15 @@ inline QString sample(const QString &kind)
 }
 
 // Answers every dialog as a user would and keeps what was asked: each message as
-// "title|prompt", each file request. A file dialog answers `file`.
+// "title|prompt", each file request, each form. A file dialog answers `file`, a form
+// `formAnswers`.
 struct Answers
 {
     QStringList messages;
     QList<ratebook::kit::FileRequest> fileRequests;
     QString file;
-    int detailsAsked = 0;
+    QStringList forms; // the object name of each form asked
+    QStringList formAnswers{"Ward 7 school", "Cuttack"}; // none: cancelled
     std::function<bool(QPrinter &)> print;
     const ratebook::kit::Dialogs real = ratebook::kit::setDialogs({
         [this](QWidget *, auto &m) { messages << m.title + '|' + m.prompt; },
@@ -34,9 +36,11 @@ struct Answers
             fileRequests << request;
             return file;
         },
-        [this](QWidget *, auto &details) {
-            details = {"Ward 7 school", "Cuttack"};
-            return ++detailsAsked;
+        [this](QWidget *, ratebook::kit::Form &form) {
+            for (qsizetype i = 0; i < form.fields.size() && i < formAnswers.size(); ++i)
+                form.fields[i].value = formAnswers[i];
+            forms << form.name;
+            return !formAnswers.isEmpty();
         },
         [this](QWidget *, QPrinter &printer) { return print(printer); },
     });
@@ -117,6 +121,8 @@ inline void press(QWidget *window, const QString &name, const QString &caption)
 // Keys pressed on the table, where its commands' shortcuts work.
 inline void onTable(QWidget *window, const QString &keys)
 {
+    window->activateWindow();
+    QTRY_COMPARE(QApplication::activeWindow(), window);
     child(window, "ListView1")->setFocus();
     QTest::keySequence(child(window, "ListView1"), QKeySequence(keys));
 }
