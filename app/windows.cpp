@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/windows.h"
 
+#include "app/estimate.h"
 #include "app/form1.h"
 #include "datasheet/datasheet1.h"
 #include "documents/document.h"
@@ -39,6 +40,7 @@ void knowFileKinds()
          [openIn](const documents::WorkFile &file) { openIn(dataSheet(), file); }},
         {Form17::document().layout(), QStringLiteral("Form17"),
          [openIn](const documents::WorkFile &file) { openIn(extractor(), file); }},
+        estimateFiles(),
     });
 }
 
@@ -76,7 +78,14 @@ Window *reach(QPointer<Window> &slot, const char *name)
 
 Form1 *form1() { return reach(mainSlot, "Form1"); }
 datasheet1 *dataSheet() { return reach(dataSheetSlot, "datasheet1"); }
-Form17 *extractor() { return reach(extractorSlot, "Form17"); }
+Form17 *extractor()
+{
+    const bool built = extractorSlot;
+    Form17 *window = reach(extractorSlot, "Form17");
+    if (!built)
+        offerAbstract(window);
+    return window;
+}
 
 void unload(QWidget *window)
 {

@@ -136,7 +136,16 @@ private slots:
         const QString data = "datasheet1";
         QTest::newRow("costs in the extractor") << "Form17" << costs << "holds costs" << bad;
         QTest::newRow("a kind no window opens")
-            << data << edited("costs", "\"costs\"", "\"colour\"") << "neither \"costs\" nor" << bad;
+            << data << edited("costs", "\"costs\"", "\"colour\"") << "not one of \"costs\", \"quantities\"" << bad;
+        const QString extractor = "Form17";
+        QTest::newRow("an estimate whose costs give no rates") << extractor
+            << edited("estimate", "\"MM20\": \"1200\"", "\"MM20\": \"12.0.0\"") << "give no rates" << bad;
+        QTest::newRow("an estimate's rate typed with three decimals") << extractor
+            << edited("estimate", "\"Rate4\": \"\"", "\"Rate4\": \"7650.505\"") << "\"rates.Rate4\" holds" << bad;
+        QTest::newRow("an estimate's Say to the nearest 50") << extractor
+            << edited("estimate", "\"say\": 100", "\"say\": 50") << "\"say\" is not" << bad;
+        QTest::newRow("an estimate in the data sheet")
+            << data << bytes(sample("estimate")) << "holds estimate" << bad;
         QTest::newRow("a newer version")
             << data << edited("costs", "\"version\": 1", "\"version\": 2") << "newer" << bad;
         QTest::newRow("not JSON") << data << QByteArray("cement1=250") << "(illegal" << bad;
@@ -195,19 +204,29 @@ private slots:
             << QStringList{"-x", sample("costs")} << "datasheet1" << "";
         QTest::newRow("quantities, the first file only")
             << QStringList{sample("quantities"), sample("costs")} << "Form17" << "";
+        QTest::newRow("an estimate, its abstract beside")
+            << QStringList{sample("estimate")} << "Form17" << "";
         QTest::newRow("a folder passed over") << QStringList{"--help", "."} << "Form1" << "";
         QTest::newRow("a mistyped name")
             << QStringList{"plan.ratebok"} << "Form1" << "no such file";
     }
-    // The file opens in its window, whose closing brings the main window.
+    // The file opens in its window, an estimate's abstract beside; closing the window
+    // brings the main window.
     void startsWithFile()
     {
         QFETCH(QStringList, arguments);
         QFETCH(QString, window);
         QFETCH(QString, what);
         ratebook::start(QStringList("ratebook") + arguments);
-        QCOMPARE(visibleWindows().size(), 1);
-        w = visibleWindows()[0];
+        QStringList shown;
+        for (QWidget *opened : visibleWindows()) {
+            shown << opened->objectName();
+            if (opened->objectName() != "AbstractOfEstimate")
+                w = opened;
+        }
+        const bool estimate = arguments.contains(sample("estimate"));
+        QCOMPARE(shown.size(), estimate ? 2 : 1);
+        QCOMPARE(shown.contains("AbstractOfEstimate"), estimate);
         QCOMPARE(w->objectName(), window);
         if (what.isEmpty())
             QCOMPARE(answers.takeMessages(), QStringList());
@@ -215,7 +234,7 @@ private slots:
             saidOnce(what, arguments.back());
         if (window == "Form1")
             return;
-        const QJsonDocument file = QJsonDocument::fromJson(bytes(sample(kindOf(window))));
+        const QJsonDocument file = QJsonDocument::fromJson(bytes(arguments.filter(".ratebook").front()));
         const QVariantMap kept = file["texts"].toObject().toVariantMap();
         for (auto it = kept.cbegin(); it != kept.cend(); ++it)
             QCOMPARE(child<QLineEdit>(w, it.key())->text(), it.value().toString());

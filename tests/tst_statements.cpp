@@ -4,6 +4,8 @@
 // text through pdftotext, the workbook's cells through unzip.
 #include "fixture.h"
 
+#include "app/startup.h"
+
 #include <QPrinter>
 
 namespace {
@@ -25,7 +27,7 @@ QStringList captures(const QString &text, const QString &pattern)
 }
 
 // Each row of a sheet, its cells joined by " | ": a text as it stands, a number as its
-// format, "=" and its value.
+// format, "=", its formula and "=" if it has one, and its value.
 QStringList sheetRows(const QString &book, int sheet)
 {
     auto part = [&book](const QString &name) { return output("unzip", {"-p", book, name}); };
@@ -37,17 +39,20 @@ QStringList sheetRows(const QString &book, int sheet)
         formatCodes[m.captured(1)] = m.captured(2);
     const QString xfs = styles.section("<cellXfs", 1);
     const QStringList formats = captures(xfs, "<xf numFmtId=\"(\\d+)\"");
-    const QRegularExpression cell(R"x(<c r="\w+"(?: s="(\d+)")?( t="s")?><v>([^<]*)</v>)x");
+    const QRegularExpression cell(R"x(<c r="\w+"(?: s="(\d+)")?( t="s")?>(?:<f>([^<]*)</f>)?<v>([^<]*)</v>)x");
     QStringList rows;
     const QString xml = part(QString("xl/worksheets/sheet%1.xml").arg(sheet));
     for (const QString &row : captures(xml, "<row [^>]*>(.*?)</row>")) {
         QStringList cells;
         for (const QRegularExpressionMatch &c : cell.globalMatch(row)) {
-            if (c.hasCaptured(2))
-                cells << strings.value(c.captured(3).toInt());
-            else
-                cells << formatCodes.value(formats.value(c.captured(1).toInt())) + "="
-                             + QString::number(c.captured(3).toDouble(), 'g', 15);
+            const QString value = c.captured(4);
+            if (c.hasCaptured(2)) {
+                cells << strings.value(value.toInt());
+                continue;
+            }
+            const QString formula = c.hasCaptured(3) ? c.captured(3) + "=" : "";
+            cells << formatCodes.value(formats.value(c.captured(1).toInt())) + "=" + formula
+                         + QString::number(value.toDouble(), 'g', 15);
         }
         rows << cells.join(" | ");
     }
@@ -67,6 +72,15 @@ class tst_Statements : public QObject
     // quantity typed and made negative, which no filter stops.
     QWidget *filled(const QString &name, const QStringList &costs = worked::costs)
     {
+        if (name == "AbstractOfEstimate") { // the worked abstract, as its sample keeps it
+            ratebook::start({"ratebook", sample("estimate")});
+            QWidget *abstract = nullptr;
+            for (QWidget *window : QApplication::topLevelWidgets()) {
+                if (window->objectName() == name)
+                    abstract = window;
+            }
+            return abstract;
+        }
         QWidget *w = openWindow(name);
         if (name == "datasheet1") {
             for (qsizetype i = 0; i < costs.size(); ++i)
@@ -92,7 +106,7 @@ private slots:
     void init()
     {
         answers.file = dir.filePath(QTest::currentDataTag());
-        answers.detailsAsked = 0;
+        answers.forms.clear();
         answers.fileRequests.clear();
     }
     void cleanup()
@@ -109,6 +123,7 @@ private slots:
         QTest::newRow("rates, PDF") << "datasheet1" << "Ctrl+Shift+E" << "rates, PDF";
         QTest::newRow("rates, printed") << "datasheet1" << "Ctrl+P" << "printed";
         QTest::newRow("materials, PDF") << "Form17" << "Ctrl+Shift+E" << "materials, PDF";
+        QTest::newRow("abstract, PDF") << "AbstractOfEstimate" << "Ctrl+Shift+E" << "abstract, PDF";
     }
     // Every figure and header as the window shows it, every input as typed, the details;
     // in the very file chosen, its name as the dialog gave it.
@@ -125,6 +140,8 @@ private slots:
             shown << row.split(" | ", Qt::SkipEmptyParts);
         for (const QLineEdit *box : w->findChildren<QLineEdit *>())
             shown << box->text();
+        for (const QLabel *words : w->findChildren<QLabel *>("words"))
+            shown << words->text();
         for (const QString &cell : shown)
             QVERIFY2(text.contains(cell), qPrintable(cell + " not in:\n" + text));
     }
@@ -152,7 +169,7 @@ private slots:
         QWidget *w = filled(window, costs);
         onTable(w, "Ctrl+E");
         onTable(w, "Ctrl+E");
-        QCOMPARE(answers.detailsAsked, 1);
+        QCOMPARE(answers.forms, QStringList{"statementDetails"});
         QCOMPARE(answers.fileRequests.size(), 2);
         QCOMPARE(answers.fileRequests[0].suffix, "xlsx");
         const QString book = answers.file;
@@ -185,6 +202,29 @@ private slots:
             QCOMPARE(header.value(c), shown->text(c));
     }
 
+    // Each amount a formula that works out to the figure shown, grouped the Indian way: a
+    // line its quantity times its rate over its unit, a subtotal and total a SUM, each
+    // add-on on the running total, Say rounded as chosen.
+    void abstractWorkbook()
+    {
+        answers.file = dir.filePath("abstract.xlsx");
+        onTable(filled("AbstractOfEstimate"), "Ctrl+E");
+        QStringList amounts;
+        for (const QString &row : sheetRows(answers.file, 1)) {
+            const QString amount = row.section(" | ", -1);
+            if (amount.count('=') == 2)
+                amounts << amount;
+        }
+        QCOMPARE(amounts, (QStringList{
+            "##\\,##0.00=ROUND(C9*E9/F9,2)=24690", "#\\,##0.00=ROUND(C10*E10/F10,2)=7475",
+            "##\\,##0.00=SUM(G9:G11)=32165", "##\\,##0.00=ROUND(C14*E14/F14,2)=43201.12",
+            "##\\,##0.00=SUM(G14:G14)=43201.12", "##\\,##0.00=ROUND(C17*E17/F17,2)=11508.35",
+            "##0.00=ROUND(C18*E18/F18,2)=-566.56", "##\\,##0.00=SUM(G17:G18)=10941.79",
+            "##\\,##0.00=SUM(G12,G15,G19)=86307.91", "#\\,##0.00=ROUND(SUM(G20:G20)*5/100,2)=4315.4",
+            "##\\,##0.00=ROUND(SUM(G20:G21)*18/100,2)=16312.2", "#\\,##\\,##0.00=SUM(G20:G22)=106935.51",
+            "#\\,##\\,##0.00=ROUND(G23,-2)=106900"}));
+    }
+
     void refused_data()
     {
         QTest::addColumn<QString>("keys");
@@ -213,11 +253,11 @@ private slots:
         const QString changed = "|The costs have changed since the rates were worked out: "
                                 "press Unit Cost first.";
         QCOMPARE(answers.takeMessages(), QStringList{title + changed});
-        QCOMPARE(answers.detailsAsked, 0);
+        QCOMPARE(answers.forms, QStringList());
         QCOMPARE(answers.fileRequests.size(), 0);
         QTest::keyClick(cement, Qt::Key_Backspace);
         onTable(w, keys);
-        QCOMPARE(answers.detailsAsked, 1);
+        QCOMPARE(answers.forms, QStringList{"statementDetails"});
     }
 };
 

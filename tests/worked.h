@@ -26,6 +26,31 @@ inline const QStringList rates{
     "Ceiling Plastering With CM(1:3) Mix/10 Sq.m -- 20 mm Tk | 609.00 | 1009.00 | 1618.00",
 };
 
+// The worked abstract of estimate: the quantities typed into items 1 to 12, its add-ons
+// (label, percent), Say to the nearest 100, and its rows as the window shows them.
+inline const QStringList quantities{"10", "0", "2.5", "1", "0", "12.3456", "0", "0", "125.5", "0", "0", "-4"};
+inline const QList<QStringList> addOns{{"Contingencies", "5"}, {"GST", "18"}};
+inline const QStringList abstract{
+    " | Concrete |  |  |  |  | ",
+    "1 | PCC (1:4:8) mix | 10.000 | Cum | 2,469.00 | 1 Cum | 24,690.00",
+    "3 | RCC (1:2:4) mix | 2.500 | Cum | 2,990.00 (material only) | 1 Cum | 7,475.00",
+    "4 | RCC (1:1.5:3) | 1.000 | Cum | no rate | 1 Cum | ",
+    " | Subtotal |  |  |  |  | 32,165.00",
+    " | Brick masonry |  |  |  |  | ",
+    "6 | Brick Masonary With CM (1:5) mix | 12.346 | Cum | 3,499.20 | 1 Cum | 43,201.12",
+    " | Subtotal |  |  |  |  | 43,201.12",
+    " | Plastering |  |  |  |  | ",
+    "9 | Plastering with CM (1:3) Mix, 12 mm Thick | 125.500 | Sqm | 917.00 | 10 Sqm | 11,508.35",
+    "12 | Plastering with CM (1:5) Mix, 20 mm Thick | -4.000 | Sqm | 1,416.40 | 10 Sqm | -566.56",
+    " | Subtotal |  |  |  |  | 10,941.79",
+    " | Total (leaves out RCC (1:1.5:3), which has no rate) |  |  |  |  | 86,307.91",
+    " | Contingencies @ 5 % on 86,307.91 |  |  |  |  | 4,315.40",
+    " | GST @ 18 % on 90,623.31 |  |  |  |  | 16,312.20",
+    " | Grand total |  |  |  |  | 1,06,935.51",
+    " | Say |  |  |  |  | 1,06,900.00",
+};
+inline const QString words = "Rupees One Lakh Six Thousand Nine Hundred Only";
+
 } // namespace worked
 
 // Each row a computation gives, its cells joined by " | " as a table row reads.

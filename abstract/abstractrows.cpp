@@ -1,0 +1,125 @@
+// SPDX-FileCopyrightText: 2026 ratebook developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "abstract/abstractrows.h"
+
+#include <QCoreApplication>
+#include <QTreeWidget>
+
+using namespace ratebook;
+
+namespace {
+
+QString tr(const char *text) { return QCoreApplication::translate("Abstract", text); }
+
+QString text(const std::string &s) { return QString::fromStdString(s); }
+
+QString rateCell(const AbstractLine &line)
+{
+    switch (line.rateKind) {
+    case AbstractLine::Rate::None:
+        return tr("no rate");
+    case AbstractLine::Rate::MaterialOnly:
+        return tr("%1 (material only)").arg(money(line.rate));
+    case AbstractLine::Rate::ByHand:
+        return tr("%1 (by hand)").arg(money(line.rate));
+    case AbstractLine::Rate::Analysed:
+        break;
+    }
+    return money(line.rate);
+}
+
+// "RCC (1:1.5:3)", "A and B", "A, B and C".
+QString listed(const std::vector<std::string> &names)
+{
+    QStringList all;
+    for (const std::string &name : names)
+        all << text(name);
+    const QString last = all.takeLast();
+    return all.isEmpty() ? last : tr("%1 and %2").arg(all.join(QStringLiteral(", ")), last);
+}
+
+AbstractRow row(RowKind kind, const QString &description, const QString &amount, int index = 0)
+{
+    QStringList cells(ColumnCount);
+    cells[DescriptionColumn] = description;
+    cells[AmountColumn] = amount;
+    return {kind, index, cells, {}};
+}
+
+} // namespace
+
+QString estimateKind()
+{
+    return QStringLiteral("estimate");
+}
+
+QString money(Paise paise)
+{
+    return text(fixedText(paise, 2, true));
+}
+
+QList<AbstractRow> abstractRows(const Abstract &a, const std::array<std::optional<Paise>, WorkItemCount> &typed)
+{
+    QList<AbstractRow> rows;
+    for (const AbstractHead &head : a.heads) {
+        rows << row(RowKind::Head, text(head.title), {});
+        for (const AbstractLine &line : head.lines) {
+            AbstractRow item{RowKind::Item, line.item, {}, {}};
+            item.cells = QStringList{QString::number(line.item), text(line.description),
+                                     text(fixedText(line.quantity, 3)), text(line.unit), rateCell(line),
+                                     text(ratePer(line.item)), line.amount ? money(*line.amount) : QString()};
+            if (const std::optional<Paise> &rate = typed[std::size_t(line.item - 1)])
+                item.typed = text(fixedText(*rate, 2));
+            rows << item;
+        }
+        rows << row(RowKind::Subtotal, tr("Subtotal"), money(head.subtotal));
+    }
+    QString total = tr("Total");
+    if (a.leftOut.size() == 1)
+        total = tr("Total (leaves out %1, which has no rate)").arg(listed(a.leftOut));
+    if (a.leftOut.size() > 1)
+        total = tr("Total (leaves out %1, which have no rate)").arg(listed(a.leftOut));
+    rows << row(RowKind::Total, total, money(a.total));
+    for (std::size_t i = 0; i < a.addOns.size(); ++i) {
+        const AddOnLine &addOn = a.addOns[i];
+        const QString description = tr("%1 @ %2 % on %3")
+                                        .arg(text(addOn.addOn.label), text(percentText(addOn.addOn.percent)),
+                                             money(addOn.base));
+        rows << row(RowKind::AddOn, description, money(addOn.amount), int(i));
+    }
+    rows << row(RowKind::GrandTotal, tr("Grand total"), money(a.grandTotal));
+    if (a.say)
+        rows << row(RowKind::Say, tr("Say"), money(*a.say));
+    return rows;
+}
+
+bool isBold(RowKind kind)
+{
+    return kind != RowKind::Item && kind != RowKind::AddOn;
+}
+
+QTreeWidgetItem *treeItem(const AbstractRow &row, const QTreeWidget *table)
+{
+    auto *item = new QTreeWidgetItem(row.cells);
+    item->setData(0, KindRole, int(row.kind));
+    item->setData(0, IndexRole, row.index);
+    QFont font = table->font();
+    font.setBold(isBold(row.kind));
+    for (int column = 0; column < ColumnCount; ++column) {
+        item->setTextAlignment(column, Qt::Alignment(table->headerItem()->textAlignment(column)));
+        item->setFont(column, font);
+    }
+    if (row.kind == RowKind::Item) {
+        item->setFlags(item->flags() | Qt::ItemIsEditable);
+        item->setData(RateColumn, TypedRole, row.typed);
+        item->setData(RateColumn, AnalysedRole, row.cells[RateColumn]);
+    }
+    return item;
+}
+
+QString refusal(const QString &what, const QString &name, const QString &typed, const BadFigure &failure)
+{
+    if (failure.why() == BadFigure::TooManyDecimals)
+        return tr("The %1 typed for %2, \"%3\", has more than two decimals.").arg(what, name, typed);
+    return tr("The %1 typed for %2, \"%3\", is not a number.").arg(what, name, typed);
+}

@@ -1,0 +1,50 @@
+// SPDX-FileCopyrightText: 2026 ratebook developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The abstract as rows of text: the window's table, the statement and the workbook show the
+// same rows, sub-heads, subtotals, totals and add-ons among the items.
+#pragma once
+
+#include "abstract/estimate.h"
+
+#include <QStringList>
+
+class QTreeWidget;
+class QTreeWidgetItem;
+
+enum Column { NoColumn, DescriptionColumn, QuantityColumn, UnitColumn, RateColumn, PerColumn, AmountColumn, ColumnCount };
+
+inline constexpr const char *Headers[ColumnCount] = {"No.", "Description", "Quantity", "Unit", "Rate", "Per", "Amount"};
+inline constexpr double ColumnTwips[ColumnCount] = {500, 4500, 1150, 650, 2450, 1000, 1500};
+inline bool isFigureColumn(int column)
+{
+    return column == QuantityColumn || column == RateColumn || column == AmountColumn;
+}
+
+enum class RowKind { Head, Item, Subtotal, Total, AddOn, GrandTotal, Say };
+
+// Kept on a row in the window: its kind and the item or add-on it is, on its first cell;
+// an item's typed and analysed rates, on its rate cell.
+inline constexpr int KindRole = Qt::UserRole;
+inline constexpr int IndexRole = Qt::UserRole + 1;
+inline constexpr int TypedRole = Qt::UserRole + 2;
+inline constexpr int AnalysedRole = Qt::UserRole + 3;
+
+struct AbstractRow
+{
+    RowKind kind;
+    int index; // the item, 1 to 12, or the add-on, from 0
+    QStringList cells;
+    QString typed; // an item's rate as typed by hand
+};
+
+// The kind of file that keeps an estimate.
+QString estimateKind();
+
+QString money(ratebook::Paise paise);
+QList<AbstractRow> abstractRows(const ratebook::Abstract &abstract,
+                                const std::array<std::optional<ratebook::Paise>, ratebook::WorkItemCount> &typed);
+QTreeWidgetItem *treeItem(const AbstractRow &row, const QTreeWidget *table);
+bool isBold(RowKind kind);
+
+// Why a rate or a percentage typed for `name` is refused.
+QString refusal(const QString &what, const QString &name, const QString &text, const ratebook::BadFigure &failure);

@@ -1,0 +1,87 @@
+// SPDX-FileCopyrightText: 2026 ratebook developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The abstract of estimate: the extractor's quantities priced at the rates worked out from a
+// costs file, rebuilt at every keystroke there; rates typed by hand, add-on lines, Say and
+// the figure in words. It knows neither window it builds on: app/ hands it the quantities
+// and what the data sheet says of costs.
+#pragma once
+
+#include "abstract/estimate.h"
+#include "documents/document.h"
+
+#include <QDateTime>
+#include <QWidget>
+
+#include <optional>
+
+class QComboBox;
+class QLabel;
+
+namespace ratebook::kit {
+class ReportList;
+}
+
+// What the data sheet says of costs: the layout of its files, and the rates "&Unit Cost"
+// works out of a file's texts, or, thrown as a std::runtime_error, the message it gives.
+struct CostsJudge
+{
+    ratebook::documents::FileLayout layout;
+    std::function<std::array<ratebook::UnitRate, ratebook::RateItemCount>(const QMap<QString, QString> &costs)> rates;
+};
+
+// The costs an abstract is priced at, and where they came from.
+struct PricedCosts
+{
+    QMap<QString, QString> texts;
+    QString file;
+    QDateTime saved;
+    std::array<ratebook::UnitRate, ratebook::RateItemCount> rates{};
+};
+
+class AbstractWindow : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // A window of its own that lives as long as `extractor`, whose document it saves with
+    // its own.
+    AbstractWindow(QWidget *extractor, CostsJudge judge);
+
+    // A costs file read and priced; a file that is not sound costs throws
+    // documents::WorkFileError, naming the file, with what the data sheet would say.
+    static PricedCosts readCosts(const QString &path, const CostsJudge &judge);
+    // An estimate file: the boxes of the quantities, then the abstract's own parts.
+    static ratebook::documents::FileLayout estimateLayout(const ratebook::documents::FileLayout &quantities,
+                                                          const CostsJudge &judge);
+
+    void setCosts(const PricedCosts &costs);
+    void setQuantities(const ratebook::QuantityTexts &quantities);
+    // The abstract's parts of an estimate file, checked whole before.
+    void load(const ratebook::documents::WorkFile &file);
+    // Beside `window`, where the screen has room.
+    void placeBeside(const QWidget *window);
+
+private:
+    void rebuild();
+    void ratesFrom();
+    void typeRate(int item, const QString &text);
+    void askAddOn(std::optional<int> index);
+    void removeAddOn();
+    void moveAddOn(int by);
+    std::optional<int> chosenAddOn() const;
+    QString source() const;
+    ratebook::documents::WorkFile contents() const;
+    ratebook::documents::Statement statement() const;
+    ratebook::documents::Workbook workbook(const ratebook::documents::Statement &statement) const;
+
+    QWidget *m_extractor;
+    CostsJudge m_judge;
+    PricedCosts m_costs;
+    ratebook::EstimateInputs m_inputs;
+    std::optional<ratebook::Abstract> m_abstract; // none while a quantity is not a number
+    ratebook::kit::ReportList *m_table;
+    ratebook::documents::Document *m_document;
+    QLabel *m_source;
+    QLabel *m_words;
+    QComboBox *m_say;
+};

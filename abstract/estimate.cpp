@@ -1,0 +1,118 @@
+// SPDX-FileCopyrightText: 2026 ratebook developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "abstract/estimate.h"
+
+#include "common/numbertext.h"
+
+namespace ratebook {
+
+namespace {
+
+// Where an item's rate comes from in the rate table, and what the rate is for. Reinforced
+// concrete 1:2:4 is priced by its materials alone; 1:1.5:3 and masonry in CM 1:4 have no
+// row there at all.
+struct Pricing
+{
+    int rateRow; // 0 to 9; -1 for none
+    bool materialOnly;
+    int per; // units of work the rate is for
+};
+
+constexpr Pricing Prices[WorkItemCount] = {
+    {0, false, 1}, {1, false, 1}, {5, true, 1}, {-1, false, 1},
+    {-1, false, 1}, {2, false, 1}, {3, false, 1}, {4, false, 1},
+    {8, false, 10}, {9, false, 10}, {6, false, 10}, {7, false, 10},
+};
+
+struct Head
+{
+    const char *title;
+    int firstItem;
+    int lastItem;
+};
+
+constexpr Head Heads[] = {{"Concrete", 1, 4}, {"Brick masonry", 5, 8}, {"Plastering", 9, 12}};
+
+AbstractLine line(const EstimateInputs &inputs, int item, Thousandths quantity)
+{
+    const std::size_t index = std::size_t(item - 1);
+    const Pricing &price = Prices[index];
+    AbstractLine l{item, itemDescription(item), quantity, itemUnit(item), AbstractLine::Rate::None, 0,
+                   price.per, std::nullopt};
+    if (inputs.typedRates[index]) {
+        l.rateKind = AbstractLine::Rate::ByHand;
+        l.rate = *inputs.typedRates[index];
+    } else if (price.rateRow >= 0) {
+        const UnitRate &analysed = inputs.rates[std::size_t(price.rateRow)];
+        l.rateKind = price.materialOnly ? AbstractLine::Rate::MaterialOnly : AbstractLine::Rate::Analysed;
+        l.rate = shownUnits(price.materialOnly ? analysed.material : analysed.total.value_or(0), 2);
+    }
+    if (l.rateKind != AbstractLine::Rate::None)
+        l.amount = amountFor(quantity, l.rate, l.per);
+    return l;
+}
+
+} // namespace
+
+std::string itemDescription(int item)
+{
+    // The name as a reader writes it: one blank between words.
+    std::string name;
+    for (const char *c = WorkItems[item - 1].name; *c; ++c) {
+        if (*c != ' ' || (!name.empty() && name.back() != ' '))
+            name += *c;
+    }
+    return name;
+}
+
+std::string itemUnit(int item)
+{
+    std::string unit;
+    for (const char *c = WorkItems[item - 1].unit; *c; ++c) {
+        if (*c != '(' && *c != ')' && *c != ' ')
+            unit += *c;
+    }
+    return unit;
+}
+
+std::string ratePer(int item)
+{
+    return std::to_string(Prices[item - 1].per) + ' ' + itemUnit(item);
+}
+
+Abstract workOutAbstract(const EstimateInputs &inputs)
+{
+    // Every box is read first, in item order, so a bad one stops the work before any sum.
+    std::array<Thousandths, WorkItemCount> quantities;
+    for (std::size_t i = 0; i < WorkItemCount; ++i)
+        quantities[i] = shownUnits(toNumber(inputs.quantities[i], int(i)), 3);
+
+    Abstract a;
+    for (const Head &head : Heads) {
+        AbstractHead h{head.title, {}, 0};
+        for (int item = head.firstItem; item <= head.lastItem; ++item) {
+            if (quantities[std::size_t(item - 1)] == 0)
+                continue;
+            h.lines.push_back(line(inputs, item, quantities[std::size_t(item - 1)]));
+            if (h.lines.back().amount)
+                h.subtotal = sum(h.subtotal, *h.lines.back().amount);
+            else
+                a.leftOut.push_back(h.lines.back().description);
+        }
+        if (!h.lines.empty()) {
+            a.total = sum(a.total, h.subtotal);
+            a.heads.push_back(std::move(h));
+        }
+    }
+    Paise running = a.total;
+    for (const AddOn &addOn : inputs.addOns) {
+        a.addOns.push_back({addOn, running, percentOf(running, addOn.percent)});
+        running = sum(running, a.addOns.back().amount);
+    }
+    a.grandTotal = running;
+    if (inputs.sayTo > 0)
+        a.say = roundToRupees(a.grandTotal, inputs.sayTo);
+    return a;
+}
+
+} // namespace ratebook
