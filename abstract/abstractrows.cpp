@@ -98,21 +98,14 @@ bool isBold(RowKind kind)
     return kind != RowKind::Item && kind != RowKind::AddOn;
 }
 
-QTreeWidgetItem *treeItem(const AbstractRow &row, const QTreeWidget *table)
+QTreeWidgetItem *treeItem(const AbstractRow &row)
 {
     auto *item = new QTreeWidgetItem(row.cells);
     item->setData(0, KindRole, int(row.kind));
     item->setData(0, IndexRole, row.index);
-    QFont font = table->font();
-    font.setBold(isBold(row.kind));
-    for (int column = 0; column < ColumnCount; ++column) {
-        item->setTextAlignment(column, Qt::Alignment(table->headerItem()->textAlignment(column)));
-        item->setFont(column, font);
-    }
     if (row.kind == RowKind::Item) {
         item->setFlags(item->flags() | Qt::ItemIsEditable);
         item->setData(RateColumn, TypedRole, row.typed);
-        item->setData(RateColumn, AnalysedRole, row.cells[RateColumn]);
     }
     return item;
 }

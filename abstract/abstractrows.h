@@ -8,7 +8,6 @@
 
 #include <QStringList>
 
-class QTreeWidget;
 class QTreeWidgetItem;
 
 enum Column { NoColumn, DescriptionColumn, QuantityColumn, UnitColumn, RateColumn, PerColumn, AmountColumn, ColumnCount };
@@ -23,11 +22,10 @@ inline bool isFigureColumn(int column)
 enum class RowKind { Head, Item, Subtotal, Total, AddOn, GrandTotal, Say };
 
 // Kept on a row in the window: its kind and the item or add-on it is, on its first cell;
-// an item's typed and analysed rates, on its rate cell.
+// an item's rate typed by hand, on its rate cell.
 inline constexpr int KindRole = Qt::UserRole;
 inline constexpr int IndexRole = Qt::UserRole + 1;
 inline constexpr int TypedRole = Qt::UserRole + 2;
-inline constexpr int AnalysedRole = Qt::UserRole + 3;
 
 struct AbstractRow
 {
@@ -43,7 +41,8 @@ QString estimateKind();
 QString money(ratebook::Paise paise);
 QList<AbstractRow> abstractRows(const ratebook::Abstract &abstract,
                                 const std::array<std::optional<ratebook::Paise>, ratebook::WorkItemCount> &typed);
-QTreeWidgetItem *treeItem(const AbstractRow &row, const QTreeWidget *table);
+// A row of the window's table; how it shows is the table's to say.
+QTreeWidgetItem *treeItem(const AbstractRow &row);
 bool isBold(RowKind kind);
 
 // Why a rate or a percentage typed for `name` is refused.

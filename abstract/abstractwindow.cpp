@@ -73,11 +73,17 @@ private:
     std::function<void(int addOn)> m_changeAddOn;
 };
 
-// Asked for a row's height, a long description wraps at its column's width, not the view's.
-class Wrapping : public QStyledItemDelegate
+// How each cell shows: sub-heads and totals in bold, figures flush right, a long
+// description wrapped at its column's width; and a rate typed in its cell, which opens on
+// the rate typed before, or empty with the analysed rate shown faintly, and is taken once
+// the editor has closed. Said once here, so a row costs no more than its texts.
+class Cells : public QStyledItemDelegate
 {
 public:
-    explicit Wrapping(QTreeView *view) : QStyledItemDelegate(view), m_view(view) {}
+    Cells(QTreeView *view, std::function<void(int item, const QString &text)> typed)
+        : QStyledItemDelegate(view), m_view(view), m_typed(std::move(typed))
+    {
+    }
 
     QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override
     {
@@ -85,25 +91,12 @@ public:
         wrapped.rect = QRect(0, 0, m_view->header()->sectionSize(index.column()), 1); // valid, so it wraps
         return QStyledItemDelegate::sizeHint(wrapped, index);
     }
-
-private:
-    QTreeView *m_view;
-};
-
-// A rate typed in its cell: the cell opens on the rate typed before, or empty with the
-// analysed rate shown faintly; what is typed is taken once the editor has closed.
-class RateEditor : public QStyledItemDelegate
-{
-public:
-    RateEditor(QObject *parent, std::function<void(int item, const QString &text)> typed)
-        : QStyledItemDelegate(parent), m_typed(std::move(typed))
-    {
-    }
-
     QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &, const QModelIndex &index) const override
     {
+        if (index.column() != RateColumn)
+            return nullptr;
         auto *editor = new QLineEdit(parent);
-        editor->setPlaceholderText(index.data(AnalysedRole).toString());
+        editor->setPlaceholderText(index.data().toString());
         return editor;
     }
     void setEditorData(QWidget *editor, const QModelIndex &index) const override
@@ -118,7 +111,16 @@ public:
             QTimer::singleShot(0, parent(), [this, item, text] { m_typed(item, text); });
     }
 
+protected:
+    void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override
+    {
+        QStyledItemDelegate::initStyleOption(option, index);
+        option->font.setBold(isBold(RowKind(index.siblingAtColumn(0).data(KindRole).toInt())));
+        option->displayAlignment = (isFigureColumn(index.column()) ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
+    }
+
 private:
+    QTreeView *m_view;
     std::function<void(int item, const QString &text)> m_typed;
 };
 
@@ -142,10 +144,7 @@ AbstractWindow::AbstractWindow(QWidget *extractor, CostsJudge judge)
     m_source = new QLabel(this);
     m_source->setObjectName(QStringLiteral("ratesFrom"));
     m_table = new AbstractTable(this, [this](int addOn) { askAddOn(addOn); });
-    m_table->setItemDelegateForColumn(DescriptionColumn, new Wrapping(m_table));
-    m_table->setItemDelegateForColumn(RateColumn, new RateEditor(m_table, [this](int item, const QString &text) {
-        typeRate(item, text);
-    }));
+    m_table->setItemDelegate(new Cells(m_table, [this](int item, const QString &text) { typeRate(item, text); }));
     for (int column = 0; column < ColumnCount; ++column) {
         const Qt::Alignment alignment = isFigureColumn(column) ? Qt::AlignRight : Qt::AlignLeft;
         m_table->addColumn(QString::fromLatin1(Headers[column]), ColumnTwips[column], alignment);
@@ -231,20 +230,20 @@ QString AbstractWindow::source() const
 
 void AbstractWindow::rebuild()
 {
-    m_table->clear();
     try {
         m_abstract = workOutAbstract(m_inputs);
     } catch (const ComputeError &e) {
+        m_table->clear();
         m_abstract.reset();
         const bool tooLarge = dynamic_cast<const TooLarge *>(&e);
         m_words->setText(tooLarge ? tr("No figures: they are too large to work out.")
                                   : tr("No figures while a quantity is not a number: mend it in the material extractor."));
         return;
     }
-    const QList<AbstractRow> rows = abstractRows(*m_abstract, m_inputs.typedRates);
     QList<QTreeWidgetItem *> items;
-    for (const AbstractRow &row : rows)
-        items << treeItem(row, m_table);
+    for (const AbstractRow &row : abstractRows(*m_abstract, m_inputs.typedRates))
+        items << treeItem(row);
+    m_table->clear();
     m_table->addTopLevelItems(items);
     m_words->setText(tr("In words: %1").arg(QString::fromStdString(rupeesInWords(m_abstract->finalFigure()))));
 }

@@ -7,6 +7,7 @@
 #include "tests/fixture.h"
 
 #include "app/form1.h"
+#include "app/startup.h"
 #include "datasheet/datasheet1.h"
 #include "extractor/form17.h"
 #include "documents/workfile.h"
@@ -65,6 +66,22 @@ private slots:
         QCOMPARE(table->topLevelItem(0)->text(2), keystrokes % 2 ? "4200.00 (Nos)" : "00.00 (Nos)");
     }
 
+    // The same with the abstract open beside: both tables are rebuilt at each keystroke.
+    void keystrokeToAbstract()
+    {
+        ratebook::start({"ratebook", sample("estimate")});
+        QWidget *w = windows::extractor();
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+        auto *box = child<QLineEdit>(w, "Text9");
+        QTest::keyClick(box, Qt::Key_End);
+        int keystrokes = 0;
+        QBENCHMARK {
+            QTest::keyClick(box, keystrokes++ % 2 ? Qt::Key_Backspace : Qt::Key_7);
+        }
+        QWidget *abstract = w->findChild<QWidget *>("AbstractOfEstimate");
+        QCOMPARE(tableRows(abstract).size(), worked::abstract.size());
+    }
+
     // The data sheet shown, the nine costs of the worked example typed.
     static QWidget *dataSheetFilled()
     {
@@ -94,20 +111,30 @@ private slots:
     {
         QTest::addColumn<QString>("keys");
         QTest::addColumn<QString>("suffix");
-        QTest::newRow("pdf") << "Ctrl+Shift+E" << "pdf";
-        QTest::newRow("workbook") << "Ctrl+E" << "xlsx";
+        QTest::addColumn<bool>("abstract");
+        QTest::newRow("pdf") << "Ctrl+Shift+E" << "pdf" << false;
+        QTest::newRow("workbook") << "Ctrl+E" << "xlsx" << false;
+        QTest::newRow("abstract pdf") << "Ctrl+Shift+E" << "pdf" << true;
+        QTest::newRow("abstract workbook") << "Ctrl+E" << "xlsx" << true;
     }
+    // The rate analysis, or the worked abstract.
     void exportStatement()
     {
         QFETCH(QString, keys);
         QFETCH(QString, suffix);
+        QFETCH(bool, abstract);
         QTemporaryDir dir;
         answers.file = dir.filePath("out." + suffix);
-        QWidget *w = dataSheetFilled();
-        QTest::mouseClick(child<QPushButton>(w, "unitcost"), Qt::LeftButton);
+        QWidget *w = nullptr;
+        if (abstract) {
+            ratebook::start({"ratebook", sample("estimate")});
+            w = windows::extractor()->findChild<QWidget *>("AbstractOfEstimate");
+        } else {
+            w = dataSheetFilled();
+            QTest::mouseClick(child<QPushButton>(w, "unitcost"), Qt::LeftButton);
+        }
         auto *table = child<QTreeWidget>(w, "ListView1");
-        table->setFocus();
-        QTest::keySequence(table, QKeySequence(keys));
+        onTable(w, keys);
         QFile::remove(dir.filePath("out." + suffix));
         QBENCHMARK {
             QTest::keySequence(table, QKeySequence(keys));
@@ -125,6 +152,7 @@ private slots:
         // the program's part is timed in memory (/dev/shm), the whole on disk beside it.
         QTest::newRow("open costs") << "datasheet1" << "costs" << false << "";
         QTest::newRow("open quantities") << "Form17" << "quantities" << false << "";
+        QTest::newRow("open an estimate") << "Form17" << "estimate" << false << "";
         QTest::newRow("save costs") << "datasheet1" << "costs" << true << "/dev/shm";
         QTest::newRow("save quantities") << "Form17" << "quantities" << true << "/dev/shm";
         QTest::newRow("save costs to disk") << "datasheet1" << "costs" << true << "";
@@ -153,7 +181,7 @@ private slots:
             table->setFocus();
             QTest::keyClick(table, key, Qt::ControlModifier);
         };
-        if (kind == "costs") { // a blank cost would be reported at every opening
+        if (kind != "quantities") { // a blank cost would be reported at every opening
             QFile::copy(sample, fresh);
             QFile file(fresh);
             QVERIFY(file.open(QIODevice::ReadWrite));

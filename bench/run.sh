@@ -46,6 +46,7 @@ us=1000 # ms to µs
 # measure | figure | unit | goal: an upper bound, or none
 {
     echo "keystroke in an open quantity box, to the rebuilt material table|$(qtfigure bench_windows keystrokeToMaterialTable '' $us)|µs|50"
+    echo "keystroke in an open quantity box with the abstract open, to both tables rebuilt|$(qtfigure bench_windows keystrokeToAbstract '' $us)|µs|100"
     echo "\"&Unit Cost\" click with nine costs filled, to the ten rebuilt rows|$(qtfigure bench_windows unitCostClick '' $us)|µs|100"
     echo "unit-rate analysis (analyseUnitRates)|$(qtfigure bench_core unitRateAnalysis '' $us)|µs|2"
     echo "unit-rate analysis and its ten formatted rows (rateTableRows)|$(qtfigure bench_core rateTableRows '' $us)|µs|2"
@@ -54,6 +55,9 @@ us=1000 # ms to µs
     echo "formatter, one cell (formatNumber)|$(qtfigure bench_core formatNumber '' $us)|µs|2"
     echo "rate analysis statement written as PDF (Ctrl+Shift+E)|$(qtfigure bench_windows exportStatement pdf 1)|ms|100"
     echo "rate analysis written as a workbook (Ctrl+E)|$(qtfigure bench_windows exportStatement workbook 1)|ms|50"
+    echo "abstract of estimate written as PDF (Ctrl+Shift+E)|$(qtfigure bench_windows exportStatement 'abstract pdf' 1)|ms|100"
+    echo "abstract of estimate written as a workbook (Ctrl+E)|$(qtfigure bench_windows exportStatement 'abstract workbook' 1)|ms|50"
+    echo "open an estimate (Ctrl+O), to the extractor and the abstract worked out|$(qtfigure bench_windows openAndSaveFile 'open an estimate' 1)|ms|5"
     echo "open a costs file (Ctrl+O), to the rates worked out|$(qtfigure bench_windows openAndSaveFile 'open costs' 1)|ms|2"
     echo "open a quantities file (Ctrl+O), to the materials worked out|$(qtfigure bench_windows openAndSaveFile 'open quantities' 1)|ms|2"
     echo "save a costs file (Ctrl+S), in memory (/dev/shm)|$(qtfigure bench_windows openAndSaveFile 'save costs' 1)|ms|2"
