@@ -1,9 +1,11 @@
 // SPDX-FileCopyrightText: 2026 ratebook developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Any bytes opened as a work file, in either window holding its sample: refused with one
-// message and the window as it was, or taken whole, every box as the file says.
+// Any bytes opened as a work file, in either window holding its sample, an estimate with
+// its abstract: refused with one message and the window as it was, or taken whole, every
+// box as the file says.
 #include "fuzz.h"
 
+#include "abstract/abstractwindow.h"
 #include "common/numbertext.h"
 #include "datasheet/datasheet1.h"
 #include "documents/document.h"
@@ -25,6 +27,7 @@ struct World
     QStringList said;
     std::array<WorkWindow *, 2> windows{};
     std::array<documents::WorkFile, 2> samples;
+    QMap<QString, documents::FileLayout> layouts; // by kind
 };
 World *world;
 
@@ -64,9 +67,21 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
                                          documents::Document::of(window)->load(file);
                                      }};
     }
+    auto *extractor = static_cast<Form17 *>(world->windows[1]);
+    const CostsJudge judge{kinds[0].layout, datasheet1::ratesFor};
+    auto *abstract = new AbstractWindow(extractor, judge);
+    const auto estimate = [extractor, abstract](const documents::WorkFile &file) {
+        documents::Document::of(extractor)->load(file);
+        abstract->load(file);
+    };
+    const documents::FileLayout estimates = AbstractWindow::estimateLayout(kinds[1].layout, judge);
+    kinds << documents::FileKind{estimates, extractor->objectName(), estimate};
     documents::setFileKinds(kinds);
-    world->samples = {documents::readWorkFile(RATEBOOK_SAMPLES "costs.ratebook", kinds[0].layout),
-                      documents::readWorkFile(RATEBOOK_SAMPLES "quantities.ratebook", kinds[1].layout)};
+    for (const documents::FileKind &kind : kinds)
+        world->layouts.insert(kind.layout.kind, kind.layout);
+    const QString samples = RATEBOOK_SAMPLES;
+    world->samples = {documents::readWorkFile(samples + "costs.ratebook", kinds[0].layout),
+                      documents::readWorkFile(samples + "quantities.ratebook", kinds[1].layout)};
     return 0;
 }
 
@@ -90,9 +105,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
             continue;
         }
         // Taken: each box holds the file's text, an emptied quantity "0" as typing leaves it.
-        const documents::Document *document = documents::Document::of(window);
-        const documents::WorkFile taken = document->contents();
-        const documents::WorkFile read = documents::readWorkFile(path, document->spec().layout());
+        const documents::WorkFile taken = documents::Document::of(window)->contents();
+        const QString kind = documents::readKind(path);
+        const documents::WorkFile read = documents::readWorkFile(path, world->layouts.value(kind));
         for (auto it = read.texts.cbegin(); it != read.texts.cend(); ++it) {
             QString expected = it.value();
             if (window->objectName() == "Form17" && isBlank(expected.toStdString()))

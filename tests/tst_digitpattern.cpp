@@ -39,7 +39,10 @@ private slots:
         QTEST(QString::fromStdString(formatNumber(value, pattern.toStdString())), "text");
     }
 
-    void infinityIsTooLarge() { QVERIFY_THROWS_EXCEPTION(TooLarge, formatNumber(HUGE_VAL, "0.00")); }
+    void infinityIsTooLarge()
+    {
+        QVERIFY_THROWS_EXCEPTION(TooLarge, formatNumber(HUGE_VAL, "0.00"));
+    }
 };
 
 QTEST_APPLESS_MAIN(tst_DigitPattern)

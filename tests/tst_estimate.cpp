@@ -42,7 +42,8 @@ private slots:
     void workedAbstract()
     {
         QCOMPARE(shown(workedInputs()), worked::abstract);
-        QCOMPARE(rupeesInWords(workOutAbstract(workedInputs()).finalFigure()), worked::words.toStdString());
+        const Paise said = workOutAbstract(workedInputs()).finalFigure();
+        QCOMPARE(rupeesInWords(said), worked::words.toStdString());
     }
 
     // Item 4 at 7,650.50 by hand, the add-ons and Say taken away: nothing is left out.
@@ -53,7 +54,8 @@ private slots:
         inputs.addOns.clear();
         inputs.sayTo = 0;
         const QStringList rows = shown(inputs);
-        QCOMPARE(rows[3], "4 | RCC (1:1.5:3) | 1.000 | Cum | 7,650.50 (by hand) | 1 Cum | 7,650.50");
+        QCOMPARE(rows[3],
+                 "4 | RCC (1:1.5:3) | 1.000 | Cum | 7,650.50 (by hand) | 1 Cum | 7,650.50");
         QCOMPARE(rows[12], " | Total |  |  |  |  | 93,958.41");
         QCOMPARE(rupeesInWords(workOutAbstract(inputs).finalFigure()),
                  "Rupees Ninety-Three Thousand Nine Hundred Fifty-Eight and Paise Forty-One Only");

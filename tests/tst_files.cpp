@@ -136,12 +136,15 @@ private slots:
         const QString data = "datasheet1";
         QTest::newRow("costs in the extractor") << "Form17" << costs << "holds costs" << bad;
         QTest::newRow("a kind no window opens")
-            << data << edited("costs", "\"costs\"", "\"colour\"") << "not one of \"costs\", \"quantities\"" << bad;
+            << data << edited("costs", "\"costs\"", "\"colour\"")
+            << "not one of \"costs\", \"quantities\"" << bad;
         const QString extractor = "Form17";
         QTest::newRow("an estimate whose costs give no rates") << extractor
-            << edited("estimate", "\"MM20\": \"1200\"", "\"MM20\": \"12.0.0\"") << "give no rates" << bad;
+            << edited("estimate", "\"MM20\": \"1200\"", "\"MM20\": \"12.0.0\"")
+            << "give no rates" << bad;
         QTest::newRow("an estimate's rate typed with three decimals") << extractor
-            << edited("estimate", "\"Rate4\": \"\"", "\"Rate4\": \"7650.505\"") << "\"rates.Rate4\" holds" << bad;
+            << edited("estimate", "\"Rate4\": \"\"", "\"Rate4\": \"7650.505\"")
+            << "\"rates.Rate4\" holds" << bad;
         QTest::newRow("an estimate's Say to the nearest 50") << extractor
             << edited("estimate", "\"say\": 100", "\"say\": 50") << "\"say\" is not" << bad;
         QTest::newRow("an estimate in the data sheet")
@@ -234,7 +237,8 @@ private slots:
             saidOnce(what, arguments.back());
         if (window == "Form1")
             return;
-        const QJsonDocument file = QJsonDocument::fromJson(bytes(arguments.filter(".ratebook").front()));
+        const QString path = arguments.filter(".ratebook").front();
+        const QJsonDocument file = QJsonDocument::fromJson(bytes(path));
         const QVariantMap kept = file["texts"].toObject().toVariantMap();
         for (auto it = kept.cbegin(); it != kept.cend(); ++it)
             QCOMPARE(child<QLineEdit>(w, it.key())->text(), it.value().toString());

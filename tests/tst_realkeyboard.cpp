@@ -5,12 +5,29 @@
 // them. Run by xsession.sh, which starts the server and the window manager.
 #include "fixture.h"
 
+#include "app/startup.h"
+
 class tst_RealKeyboard : public QObject
 {
     Q_OBJECT
 
     Answers answers;
     int released = 0;
+
+    static void xdotool(const QString &keys)
+    {
+        const QStringList slowly{"key", "--delay", "20"};
+        QCOMPARE(QProcess::execute("xdotool", slowly + keys.split(' ')), 0);
+    }
+    static QWidget *shown(const QString &name)
+    {
+        QWidget *found = nullptr;
+        for (QWidget *window : visibleWindows()) {
+            if (window->objectName() == name)
+                found = window;
+        }
+        return found;
+    }
 
     // Each key let go, once, where it lands: the control with the focus.
     bool eventFilter(QObject *watched, QEvent *event) override
@@ -75,6 +92,32 @@ private slots:
         else
             QTEST(QString(child(w, "Text1")->isEnabled() ? "open" : "locked"), "state");
         QTEST(focused(), "focus");
+    }
+
+    // The abstract opened from the extractor's menu by its keys, beside the extractor, and
+    // following what is typed there; opened from a sample estimate, as the file has it.
+    void abstract()
+    {
+        QWidget *w = openWindow("Form17");
+        QVERIFY(w);
+        QTest::mouseClick(child(w, "Check9"), Qt::LeftButton);
+        child(w, "ListView1")->setFocus();
+        answers.file = sample("costs");
+        xdotool("ctrl+shift+a");
+        QTRY_VERIFY(shown("AbstractOfEstimate"));
+        QWidget *a = shown("AbstractOfEstimate");
+        QVERIFY(!a->frameGeometry().intersects(w->frameGeometry()) || a->x() > w->x());
+        w->activateWindow();
+        QTRY_VERIFY(w->isActiveWindow());
+        child(w, "Text9")->setFocus();
+        xdotool("End 5");
+        const QString item9 = "9 | Plastering with CM (1:3) Mix, 12 mm Thick | 5.000 | Sqm | "
+                              "917.00 | 10 Sqm | 458.50";
+        QTRY_COMPARE(tableRows(a).value(1), item9);
+        closeEverything();
+        ratebook::start({"ratebook", sample("estimate")});
+        QTRY_VERIFY(shown("AbstractOfEstimate"));
+        QCOMPARE(tableRows(shown("AbstractOfEstimate")), worked::abstract);
     }
 };
 

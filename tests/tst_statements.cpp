@@ -39,7 +39,8 @@ QStringList sheetRows(const QString &book, int sheet)
         formatCodes[m.captured(1)] = m.captured(2);
     const QString xfs = styles.section("<cellXfs", 1);
     const QStringList formats = captures(xfs, "<xf numFmtId=\"(\\d+)\"");
-    const QRegularExpression cell(R"x(<c r="\w+"(?: s="(\d+)")?( t="s")?>(?:<f>([^<]*)</f>)?<v>([^<]*)</v>)x");
+    const QRegularExpression cell(
+        R"x(<c r="\w+"(?: s="(\d+)")?( t="s")?>(?:<f>([^<]*)</f>)?<v>([^<]*)</v>)x");
     QStringList rows;
     const QString xml = part(QString("xl/worksheets/sheet%1.xml").arg(sheet));
     for (const QString &row : captures(xml, "<row [^>]*>(.*?)</row>")) {
@@ -220,8 +221,10 @@ private slots:
             "##\\,##0.00=SUM(G9:G11)=32165", "##\\,##0.00=ROUND(C14*E14/F14,2)=43201.12",
             "##\\,##0.00=SUM(G14:G14)=43201.12", "##\\,##0.00=ROUND(C17*E17/F17,2)=11508.35",
             "##0.00=ROUND(C18*E18/F18,2)=-566.56", "##\\,##0.00=SUM(G17:G18)=10941.79",
-            "##\\,##0.00=SUM(G12,G15,G19)=86307.91", "#\\,##0.00=ROUND(SUM(G20:G20)*5/100,2)=4315.4",
-            "##\\,##0.00=ROUND(SUM(G20:G21)*18/100,2)=16312.2", "#\\,##\\,##0.00=SUM(G20:G22)=106935.51",
+            "##\\,##0.00=SUM(G12,G15,G19)=86307.91",
+            "#\\,##0.00=ROUND(SUM(G20:G20)*5/100,2)=4315.4",
+            "##\\,##0.00=ROUND(SUM(G20:G21)*18/100,2)=16312.2",
+            "#\\,##\\,##0.00=SUM(G20:G22)=106935.51",
             "#\\,##\\,##0.00=ROUND(G23,-2)=106900"}));
     }
 

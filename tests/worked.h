@@ -28,7 +28,8 @@ inline const QStringList rates{
 
 // The worked abstract of estimate: the quantities typed into items 1 to 12, its add-ons
 // (label, percent), Say to the nearest 100, and its rows as the window shows them.
-inline const QStringList quantities{"10", "0", "2.5", "1", "0", "12.3456", "0", "0", "125.5", "0", "0", "-4"};
+inline const QStringList quantities{"10", "0", "2.5",   "1", "0", "12.3456", // items 1 to 6
+                                   "0",  "0", "125.5", "0", "0", "-4"};     // items 7 to 12
 inline const QList<QStringList> addOns{{"Contingencies", "5"}, {"GST", "18"}};
 inline const QStringList abstract{
     " | Concrete |  |  |  |  | ",

@@ -1,15 +1,16 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 ratebook developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Captures the three windows into docs/ for the README: runs ratebook under a virtual X
-# server with a small window manager (for the title bars), drives it with xdotool.
-# Needs the Debian packages xvfb, xauth, openbox, xdotool and imagemagick.
+# Captures the windows into docs/ for the README, and the first page of the abstract's
+# statement: runs ratebook under a virtual X server with a small window manager (for the
+# title bars), drives it with xdotool. Needs the Debian packages xvfb, xauth, openbox,
+# xdotool, imagemagick and poppler-utils.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 binary=${1:-build/ratebook}
 
 if [ -z "${INSIDE_XVFB:-}" ]; then
-    INSIDE_XVFB=1 exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
+    INSIDE_XVFB=1 exec xvfb-run -a -s "-screen 0 1600x1024x24" "$0" "$@"
 fi
 
 openbox >/dev/null 2>&1 &
@@ -44,3 +45,16 @@ keys Tab Tab Tab ctrl+a 1 0 0 Tab Tab Tab Tab ctrl+a 2 0 Tab Tab ctrl+a 5 Tab Ta
 shoot "Material Extractor" extractor.png
 keys F3
 sleep 0.5
+
+# The sample estimate: the extractor with the abstract beside it, then the abstract's
+# statement, its details as the file keeps them.
+work=$(mktemp -d)
+"$binary" docs/samples/estimate.ratebook &
+ratebook=$!
+trap 'kill $ratebook 2>/dev/null || true; rm -rf "$work"' EXIT
+shoot "Abstract of Estimate" abstract.png
+keys ctrl+shift+e; sleep 0.7
+keys Return; sleep 0.7
+xdotool type --delay 20 "$work/abstract.pdf"
+keys Return; sleep 1
+pdftoppm -png -r 80 -f 1 -l 1 -singlefile "$work/abstract.pdf" docs/statement-abstract
