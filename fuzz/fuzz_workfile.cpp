@@ -1,53 +1,43 @@
 // SPDX-FileCopyrightText: 2026 ratebook developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Any bytes opened as a work file, in either window holding its sample, an estimate with
-// its abstract: refused with one message and the window as it was, or taken whole, every
-// box as the file says.
+// Any bytes opened as a work file: refused with one message and the window as it was, or
+// taken whole, every box as the file says.
 #include "fuzz.h"
 
 #include "abstract/abstractwindow.h"
 #include "common/numbertext.h"
 #include "datasheet/datasheet1.h"
-#include "documents/document.h"
 #include "extractor/form17.h"
 #include "kit/dialogs.h"
 
 #include <QApplication>
-#include <QCheckBox>
-#include <QLineEdit>
 #include <QTemporaryDir>
 
-namespace {
-
 using namespace ratebook;
+using documents::Document;
+using documents::WorkFile;
+
+namespace {
 
 struct World
 {
     QTemporaryDir dir;
     QStringList said;
-    std::array<WorkWindow *, 2> windows{};
-    std::array<documents::WorkFile, 2> samples;
+    QList<WorkWindow *> windows;
+    QList<WorkFile> samples;
     QMap<QString, documents::FileLayout> layouts; // by kind
 };
 World *world;
 
-// Every box's text and state, every tick.
-QStringList state(const QWidget *window)
+QString state(const WorkWindow *window)
 {
-    QStringList seen;
-    for (const QLineEdit *box : window->findChildren<QLineEdit *>())
-        seen << box->objectName() + '=' + box->text() + (box->isEnabled() ? "" : " locked");
-    for (const QCheckBox *tick : window->findChildren<QCheckBox *>())
-        seen << tick->objectName() + (tick->isChecked() ? " ticked" : "");
+    const WorkFile file = Document::of(window)->contents();
+    QString seen;
+    for (const QString &text : file.texts)
+        seen += text + '|';
+    for (const bool flag : file.ticks.values() + file.open.values())
+        seen += flag ? '1' : '0';
     return seen;
-}
-
-template <class Window>
-Window *built()
-{
-    auto *window = new Window;
-    window->Form_Load();
-    return window;
 }
 
 } // namespace
@@ -58,20 +48,21 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
     new QApplication(*argc, *argv);
     world = new World;
     kit::setDialogs({[](QWidget *, const kit::Message &m) { world->said << m.prompt; }});
-    world->windows = {built<datasheet1>(), built<Form17>()};
+    auto *sheet = new datasheet1;
+    auto *extractor = new Form17;
+    sheet->Form_Load();
+    extractor->Form_Load();
+    world->windows = {sheet, extractor};
     QList<documents::FileKind> kinds;
     for (WorkWindow *window : world->windows) {
-        const documents::Document *document = documents::Document::of(window);
-        kinds << documents::FileKind{document->spec().layout(), window->objectName(),
-                                     [window](const documents::WorkFile &file) {
-                                         documents::Document::of(window)->load(file);
-                                     }};
+        const auto load = [window](const WorkFile &file) { Document::of(window)->load(file); };
+        const documents::FileLayout layout = Document::of(window)->spec().layout();
+        kinds << documents::FileKind{layout, window->objectName(), load};
     }
-    auto *extractor = static_cast<Form17 *>(world->windows[1]);
     const CostsJudge judge{kinds[0].layout, datasheet1::ratesFor};
     auto *abstract = new AbstractWindow(extractor, judge);
-    const auto estimate = [extractor, abstract](const documents::WorkFile &file) {
-        documents::Document::of(extractor)->load(file);
+    const auto estimate = [extractor, abstract](const WorkFile &file) {
+        Document::of(extractor)->load(file);
         abstract->load(file);
     };
     const documents::FileLayout estimates = AbstractWindow::estimateLayout(kinds[1].layout, judge);
@@ -79,9 +70,10 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
     documents::setFileKinds(kinds);
     for (const documents::FileKind &kind : kinds)
         world->layouts.insert(kind.layout.kind, kind.layout);
-    const QString samples = RATEBOOK_SAMPLES;
-    world->samples = {documents::readWorkFile(samples + "costs.ratebook", kinds[0].layout),
-                      documents::readWorkFile(samples + "quantities.ratebook", kinds[1].layout)};
+    for (const documents::FileKind &kind : kinds.mid(0, 2)) {
+        const QString sample = RATEBOOK_SAMPLES + kind.layout.kind + ".ratebook";
+        world->samples << documents::readWorkFile(sample, kind.layout);
+    }
     return 0;
 }
 
@@ -92,10 +84,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
     check(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size(), "not written");
     file.close();
-    for (std::size_t i = 0; i < world->windows.size(); ++i) {
+    for (qsizetype i = 0; i < world->windows.size(); ++i) {
         WorkWindow *window = world->windows[i];
-        documents::Document::of(window)->load(world->samples[i]);
-        const QStringList before = state(window);
+        Document::of(window)->load(world->samples[i]);
+        const QString before = state(window);
         world->said.clear();
         try {
             documents::openWorkFile(path, window);
@@ -105,13 +97,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
             continue;
         }
         // Taken: each box holds the file's text, an emptied quantity "0" as typing leaves it.
-        const documents::WorkFile taken = documents::Document::of(window)->contents();
-        const QString kind = documents::readKind(path);
-        const documents::WorkFile read = documents::readWorkFile(path, world->layouts.value(kind));
+        const WorkFile taken = Document::of(window)->contents();
+        const documents::FileLayout layout = world->layouts.value(documents::readKind(path));
+        const WorkFile read = documents::readWorkFile(path, layout);
         for (auto it = read.texts.cbegin(); it != read.texts.cend(); ++it) {
-            QString expected = it.value();
-            if (window->objectName() == "Form17" && isBlank(expected.toStdString()))
-                expected = "0";
+            const bool zeroed = window == world->windows[1] && isBlank(it.value().toStdString());
+            const QString expected = zeroed ? QStringLiteral("0") : it.value();
             check(taken.texts.value(it.key()) == expected, "a box not as the file says");
         }
         check(taken.ticks == read.ticks && taken.open == read.open, "a tick or an open box wrong");

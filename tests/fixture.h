@@ -7,6 +7,7 @@
 #include "app/form1.h"
 #include "app/identity.h"
 #include "app/windows.h"
+#include "extractor/form17.h"
 #include "kit/dialogs.h"
 #include "worked.h"
 
@@ -19,9 +20,7 @@ inline QString sample(const QString &kind)
     return RATEBOOK_SAMPLES + kind + ".ratebook";
 }
 
-// Answers every dialog as a user would and keeps what was asked: each message as
-// "title|prompt", each file request, each form. A file dialog answers `file`, a form
-// `formAnswers`.
+// Answers every dialog and keeps what was asked; each message as "title|prompt".
 struct Answers
 {
     QStringList messages;
@@ -88,7 +87,6 @@ inline QWidgetList visibleWindows()
     return shown;
 }
 
-// By their close boxes, again for the main window a work window brings back.
 inline void closeEverything()
 {
     for (int round = 0; round < 3; ++round) {
@@ -111,7 +109,6 @@ inline QWidget *openWindow(const QString &name)
     return QTest::qWaitFor(opened) ? w : nullptr;
 }
 
-// Clicks a button a user finds by its caption.
 inline void press(QWidget *window, const QString &name, const QString &caption)
 {
     QCOMPARE(child<QPushButton>(window, name)->text(), caption);
@@ -127,7 +124,6 @@ inline void onTable(QWidget *window, const QString &keys)
     QTest::keySequence(child(window, "ListView1"), QKeySequence(keys));
 }
 
-// Each row of the window's table, its cells joined by " | ".
 inline QStringList tableRows(QWidget *window)
 {
     const auto *list = child<QTreeWidget>(window, "ListView1");

@@ -1,7 +1,6 @@
 // SPDX-FileCopyrightText: 2026 ratebook developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The digit patterns; halves go away from zero on the decimal value, not on the binary one
-// below it.
+// The digit patterns; halves go away from zero on the decimal value.
 #include "common/digitpattern.h"
 #include "common/numbertext.h"
 

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 ratebook developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Work files: Ctrl+O and Ctrl+S on a table, a file given at start, and the file dialog.
+// Work files: Ctrl+O and Ctrl+S on a table, and a file given at start.
 #include "fixture.h"
 
 #include "app/startup.h"
@@ -54,7 +54,6 @@ class tst_Files : public QObject
         answers.file = file;
         onTable(w, keys);
     }
-    // Exactly one message, naming the file and saying what.
     void saidOnce(const QString &what, const QString &file)
     {
         const QStringList said = answers.takeMessages();
@@ -84,8 +83,7 @@ private slots:
         QTest::newRow("quantities, item 1 open though ticked") << "Form17"
             << QStringList{"Check1", "Text1= 7 ", "Text9=1.2.3"};
     }
-    // Saved and opened afresh: all the same, with as many messages; a failed save keeps
-    // the earlier file.
+    // Saved and opened afresh: all the same; a failed save keeps the earlier file.
     void roundTrip()
     {
         QFETCH(QString, window);
@@ -147,23 +145,13 @@ private slots:
             << "\"rates.Rate4\" holds" << bad;
         QTest::newRow("an estimate's Say to the nearest 50") << extractor
             << edited("estimate", "\"say\": 100", "\"say\": 50") << "\"say\" is not" << bad;
-        QTest::newRow("an estimate in the data sheet")
-            << data << bytes(sample("estimate")) << "holds estimate" << bad;
         QTest::newRow("a newer version")
             << data << edited("costs", "\"version\": 1", "\"version\": 2") << "newer" << bad;
         QTest::newRow("not JSON") << data << QByteArray("cement1=250") << "(illegal" << bad;
-        QTest::newRow("a number for a text")
-            << data << edited("costs", "\"1200\"", "1200") << "\"texts.MM20\" is not" << bad;
-        QTest::newRow("a box missing")
-            << data << edited("costs", "\"SAND\": \"500\",", "") << "lacks \"texts.SAND\"" << bad;
-        QTest::newRow("a text longer than a box holds")
-            << data << edited("costs", "\"3\"", '"' + QByteArray(32768, '3') + '"') << "longer than"
-            << bad;
         QTest::newRow("a folder") << data << QByteArray() << "folder" << dir.filePath(".");
         QTest::newRow("a file no one may read")
             << data << costs << "cannot be read" << dir.filePath("locked");
     }
-    // One message names the file and what is wrong; the window stays as it was.
     void refusesBadFile()
     {
         QFETCH(QString, window);
@@ -205,31 +193,18 @@ private slots:
         QTest::addColumn<QString>("what"); // the message over the main window; none
         QTest::newRow("costs, an option passed over")
             << QStringList{"-x", sample("costs")} << "datasheet1" << "";
-        QTest::newRow("quantities, the first file only")
-            << QStringList{sample("quantities"), sample("costs")} << "Form17" << "";
-        QTest::newRow("an estimate, its abstract beside")
-            << QStringList{sample("estimate")} << "Form17" << "";
         QTest::newRow("a folder passed over") << QStringList{"--help", "."} << "Form1" << "";
         QTest::newRow("a mistyped name")
             << QStringList{"plan.ratebok"} << "Form1" << "no such file";
     }
-    // The file opens in its window, an estimate's abstract beside; closing the window
-    // brings the main window.
     void startsWithFile()
     {
         QFETCH(QStringList, arguments);
         QFETCH(QString, window);
         QFETCH(QString, what);
         ratebook::start(QStringList("ratebook") + arguments);
-        QStringList shown;
-        for (QWidget *opened : visibleWindows()) {
-            shown << opened->objectName();
-            if (opened->objectName() != "AbstractOfEstimate")
-                w = opened;
-        }
-        const bool estimate = arguments.contains(sample("estimate"));
-        QCOMPARE(shown.size(), estimate ? 2 : 1);
-        QCOMPARE(shown.contains("AbstractOfEstimate"), estimate);
+        QCOMPARE(visibleWindows().size(), 1);
+        w = visibleWindows()[0];
         QCOMPARE(w->objectName(), window);
         if (what.isEmpty())
             QCOMPARE(answers.takeMessages(), QStringList());
@@ -244,34 +219,6 @@ private slots:
             QCOMPARE(child<QLineEdit>(w, it.key())->text(), it.value().toString());
         w->close();
         QTRY_COMPARE(visibleWindows().value(0)->objectName(), QString("Form1"));
-    }
-
-    // A name typed without its suffix is asked about with it, and that name is the one
-    // chosen: nothing is replaced unasked.
-    void replacingAsks()
-    {
-        QFile earlier(dir.filePath("school.pdf"));
-        QVERIFY(earlier.open(QIODevice::WriteOnly));
-        earlier.close();
-        auto real = ratebook::kit::dialogs();
-        real.chooseFile = nullptr;
-        const auto answering = ratebook::kit::setDialogs(real);
-        QString asked;
-        QTimer::singleShot(0, [&asked] {
-            auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
-            child<QLineEdit>(dialog, "fileNameEdit")->setText("school");
-            QTimer::singleShot(0, [&asked] {
-                auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-                asked = box->text();
-                box->button(QMessageBox::Yes)->click();
-            });
-            static_cast<QDialog *>(dialog)->accept(); // as its Save button does
-        });
-        const QString path = ratebook::kit::dialogs().chooseFile(
-            nullptr, {true, "Export PDF", dir.path(), "pdf", "PDF (*.pdf)"});
-        ratebook::kit::setDialogs(answering);
-        QVERIFY2(asked.startsWith("school.pdf already exists"), qPrintable(asked));
-        QCOMPARE(path, dir.filePath("school.pdf"));
     }
 };
 

@@ -1,12 +1,10 @@
 // SPDX-FileCopyrightText: 2026 ratebook developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The navigation between the three windows: one window on screen after every step; how
-// each looks and is reached.
+// The navigation between the windows, and how each looks and is reached.
 #include "fixture.h"
 
 namespace {
 
-// A click on the control, or keys pressed on it.
 void act(QWidget *control, const QString &keys)
 {
     control->setFocus();
@@ -75,10 +73,7 @@ private slots:
             << "Command1" << "Return" << data << sheetTitle << "ListView1" << "Shift+Ctrl+F2";
         QTest::newRow("Space, F3 with any shift")
             << "Command2" << "Space" << extractor << extractorTitle << "Check12" << "Shift+Ctrl+F3";
-        QTest::newRow("Alt+M, Alt+C")
-            << "Command1" << "Alt+M" << extractor << extractorTitle << "ListView1" << "Alt+C";
     }
-    // However a work window opens and closes, a new main window comes back alone, twice.
     void roundTrip()
     {
         QFETCH(QString, button);
@@ -106,7 +101,6 @@ private slots:
         }
     }
 
-    // A work window that cannot be built leaves the main window on screen, and says why.
     void failedOpeningKeepsMainWindow()
     {
         Answers answers;
@@ -133,9 +127,8 @@ private slots:
         }
         QTest::newRow("extractor") << "Form17" << order;
     }
-    // At this run's scale (QT_SCALE_FACTOR) captions are whole, controls apart, picture and
-    // icon sharp; each box and tick is named by the caption beside it and described; Tab
-    // walks the controls in order; each button has an access key of its own.
+    // At this run's scale: captions whole, controls apart, pictures sharp, boxes named by
+    // their captions, Tab in order, an access key a button.
     void everyControl()
     {
         QFETCH(QString, window);

@@ -1,22 +1,17 @@
 // SPDX-FileCopyrightText: 2026 ratebook developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Money as a reader checks it with a calculator: each line, the lines adding up, the words.
+// Money as a reader checks it with a calculator.
 #include "abstract/money.h"
 
 #include <QTest>
 
-#include <functional>
-
 using namespace ratebook;
-using Call = std::function<qint64()>;
-Q_DECLARE_METATYPE(Call)
 
 class tst_Money : public QObject
 {
     Q_OBJECT
 
 private slots:
-    // Quantity and rate as the tables show them, to three and two places.
     void lines_data()
     {
         QTest::addColumn<double>("quantity");
@@ -38,24 +33,13 @@ private slots:
         QTEST(qint64(amountFor(shownUnits(quantity, 3), shownUnits(rate, 2), per)), "amount");
     }
 
-    // Say rounds half away from zero, to the step chosen.
-    void say()
-    {
-        QCOMPARE(roundToRupees(10693551, 100), 10690000);
-        QCOMPARE(roundToRupees(10693551, 1000), 10700000);
-        QCOMPARE(roundToRupees(-5050, 1), -5100);
-    }
-
-    // Rates and percentages are typed to two places.
     void typedFigures_data()
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("reads");
         QTest::newRow("commas may group thousands") << "7,650.50" << "765050";
-        QTest::newRow("or lakhs, with blanks around") << " 1,00,000 " << "10000000";
         QTest::newRow("a fraction needs no leading zero") << "-.5" << "-50";
         QTest::newRow("blank is not a figure") << " " << "not a number";
-        QTest::newRow("nor a sign and a point") << "-." << "not a number";
         QTest::newRow("an exponent is not taken") << " 1e3" << "not a number";
         QTest::newRow("nor two points") << "1..2" << "not a number";
         QTest::newRow("a comma sits between digits") << "5," << "not a number";
@@ -75,23 +59,13 @@ private slots:
         QTEST(reads, "reads");
     }
 
-    void tooLarge_data()
-    {
-        QTest::addColumn<Call>("call");
-        QTest::newRow("a quantity times a rate") << Call([] { return amountFor(INT64_MAX, 2, 1); });
-        QTest::newRow("a sum") << Call([] { return sum(INT64_MAX, 1); });
-        QTest::newRow("a typed figure, once its decimals are filled")
-            << Call([] { return parseFixed("92233720368547759", 2); });
-        QTest::newRow("1e300 as the table shows it") << Call([] { return shownUnits(1e300, 3); });
-    }
-
     void tooLarge()
     {
-        QFETCH(Call, call);
-        QVERIFY_THROWS_EXCEPTION(TooLarge, call());
+        QVERIFY_THROWS_EXCEPTION(TooLarge, amountFor(INT64_MAX, 2, 1));
+        QVERIFY_THROWS_EXCEPTION(TooLarge, parseFixed("92233720368547759", 2));
+        QVERIFY_THROWS_EXCEPTION(TooLarge, shownUnits(1e300, 3));
     }
 
-    // The abstract prints an amount twice, grouped the Indian way and in words.
     void amountReads_data()
     {
         QTest::addColumn<qint64>("amount");

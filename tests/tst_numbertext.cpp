@@ -28,16 +28,10 @@ private slots:
         QTest::newRow("a tab") << "\t" << "not a number";
         QTest::newRow("two points") << "1.2.3" << "not a number";
         QTest::newRow("a decimal comma") << "1,5" << "not a number";
-        QTest::newRow("a minus and a point") << "-." << "not a number";
         QTest::newRow("an exponent without digits") << "1e" << "not a number";
-        QTest::newRow("hexadecimal") << "0x10" << "not a number";
-        QTest::newRow("infinity") << "inf" << "not a number";
-        QTest::newRow("full-width digits") << "１２" << "not a number";
         QTest::newRow("past the largest double") << "-1e309" << "too large";
-        QTest::newRow("an exponent takes it past") << "0.001e312" << "too large";
         QTest::newRow("a megabyte of digits") << QString(1 << 20, '7') << "too large";
     }
-    // Not a number keeps the text and the box it came from.
     void reads()
     {
         QFETCH(QString, text);

@@ -29,7 +29,6 @@ class tst_RealKeyboard : public QObject
         return found;
     }
 
-    // Each key let go, once, where it lands: the control with the focus.
     bool eventFilter(QObject *watched, QEvent *event) override
     {
         if (event->type() == QEvent::KeyRelease && watched == QApplication::focusWidget())
@@ -54,19 +53,12 @@ private slots:
         QTest::addColumn<QString>("state"); // the cost's text, or whether item 1's box is open
         QTest::addColumn<QString>("focus");
         const QString data = "datasheet1", extractor = "Form17";
-        QTest::newRow("a digit") << data << "SAND" << "4" << "92504" << "SAND";
-        QTest::newRow("a letter dropped") << data << "SAND" << "a" << "9250" << "SAND";
-        QTest::newRow("Backspace") << data << "SAND" << "BackSpace" << "925" << "SAND";
         QTest::newRow("Delete deletes") << data << "SAND" << "Home Delete" << "250" << "SAND";
         QTest::newRow("Shift+Insert pastes")
             << data << "SAND" << "shift+Insert" << "925077" << "SAND";
-        QTest::newRow("Ctrl+V dropped") << data << "SAND" << "ctrl+v" << "9250" << "SAND";
         QTest::newRow("Enter moves on") << data << "SAND" << "Return" << "9250" << "BRICKS";
-        QTest::newRow("Delete on item 1")
-            << extractor << "Check1" << "Delete" << "locked" << "Check1";
         QTest::newRow("a letter on item 1") << extractor << "Check1" << "x" << "open" << "Check1";
     }
-    // The window opens with its frame centred, then takes the keys at the control.
     void keys()
     {
         QFETCH(QString, window);
@@ -94,8 +86,7 @@ private slots:
         QTEST(focused(), "focus");
     }
 
-    // The abstract opened from the extractor's menu by its keys, beside the extractor, and
-    // following what is typed there; opened from a sample estimate, as the file has it.
+    // Opened by its keys, the abstract follows what is typed; or from a sample estimate.
     void abstract()
     {
         QWidget *w = openWindow("Form17");

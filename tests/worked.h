@@ -1,13 +1,11 @@
 // SPDX-FileCopyrightText: 2026 ratebook developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The worked example, which the tests of the arithmetic and of the windows share, and
-// rows as the tests compare them.
+// The worked examples, shared by the tests of the arithmetic and of the windows.
 #pragma once
 
 #include <QStringList>
 
-// The worked example: nine costs, in the order the data sheet takes them, and the rate
-// table they give.
+// Nine costs in the order the data sheet takes them, and the rates they give.
 namespace worked {
 
 inline const QStringList costBoxes{"cement1", "MM20",   "MM40",       "SAND",        "BRICKS",
@@ -26,8 +24,7 @@ inline const QStringList rates{
     "Ceiling Plastering With CM(1:3) Mix/10 Sq.m -- 20 mm Tk | 609.00 | 1009.00 | 1618.00",
 };
 
-// The worked abstract of estimate: the quantities typed into items 1 to 12, its add-ons
-// (label, percent), Say to the nearest 100, and its rows as the window shows them.
+// The worked abstract: quantities, add-ons, Say to the nearest 100, and its rows.
 inline const QStringList quantities{"10", "0", "2.5",   "1", "0", "12.3456", // items 1 to 6
                                    "0",  "0", "125.5", "0", "0", "-4"};     // items 7 to 12
 inline const QList<QStringList> addOns{{"Contingencies", "5"}, {"GST", "18"}};
@@ -54,7 +51,6 @@ inline const QString words = "Rupees One Lakh Six Thousand Nine Hundred Only";
 
 } // namespace worked
 
-// Each row a computation gives, its cells joined by " | " as a table row reads.
 template <class Rows>
 QStringList joined(const Rows &rows)
 {
