@@ -178,10 +178,7 @@ AbstractWindow::AbstractWindow(QWidget *extractor, CostsJudge judge)
     resize(kit::pixels(12600), kit::pixels(6600));
 
     m_table->addCommand(tr("Rates from…"), QKeySequence(Qt::CTRL | Qt::Key_R), [this] { ratesFrom(); });
-    documents::DocumentSpec spec;
-    spec.kind = estimateKind();
-    spec.title = windowTitle();
-    spec.opens = false;
+    const documents::DocumentSpec spec{.kind = estimateKind(), .title = windowTitle(), .opens = false};
     documents::DocumentHandlers handlers;
     handlers.contents = [this] { return contents(); };
     handlers.statement = [this] { return statement(); };

@@ -194,12 +194,10 @@ void datasheet1::close_Click()
 // worker, as the prompts ask.
 documents::DocumentSpec datasheet1::document()
 {
-    documents::DocumentSpec d;
-    d.kind = QStringLiteral("costs");
-    d.title = QStringLiteral("Rate Analysis");
-    d.inputsTitle = QStringLiteral("Costs at site");
-    d.inputsHeader = QStringList{QStringLiteral("Cost of"), QStringLiteral("Cost"), QStringLiteral("Per")};
-    d.tableTitle = QStringLiteral("Unit rates");
+    documents::DocumentSpec d{.kind = QStringLiteral("costs"), .title = QStringLiteral("Rate Analysis"),
+                              .inputsTitle = QStringLiteral("Costs at site"),
+                              .inputsHeader = {QStringLiteral("Cost of"), QStringLiteral("Cost"), QStringLiteral("Per")},
+                              .tableTitle = QStringLiteral("Unit rates")};
     for (const CostInputRow &row : CostInputs) {
         const QString caption = QString::fromLatin1(row.caption);
         const qsizetype per = caption.indexOf(QStringLiteral(" Per "));

@@ -134,7 +134,7 @@ Control *control(const QWidget *window, const QString &name)
 
 FileLayout DocumentSpec::layout() const
 {
-    FileLayout layout{kind, {}, ticks, open};
+    FileLayout layout{kind, {}, ticks, open, {}};
     for (const KeptInput &input : inputs)
         layout.texts << input.control;
     return layout;

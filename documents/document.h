@@ -33,15 +33,15 @@ struct KeptInput
 // Known before the window is built, so that a file can be checked whole first.
 struct DocumentSpec
 {
-    QString kind;
-    QList<KeptInput> inputs;
-    QStringList ticks; // check boxes kept
-    QStringList open;  // boxes whose being open is kept
-    QString title;     // the statement's heading
-    QString inputsTitle;
-    QStringList inputsHeader; // what, its figure, its unit
-    QString tableTitle;
-    bool opens = true; // a window whose files open elsewhere offers no Open…
+    QString kind = {};
+    QString title = {}; // the statement's heading
+    QString inputsTitle = {};
+    QStringList inputsHeader = {}; // what, its figure, its unit
+    QString tableTitle = {};
+    QList<KeptInput> inputs = {};
+    QStringList ticks = {}; // check boxes kept
+    QStringList open = {};  // boxes whose being open is kept
+    bool opens = true;      // a window whose files open elsewhere offers no Open…
 
     FileLayout layout() const;
 };

@@ -242,12 +242,11 @@ void Form17::reportingFailures(const std::function<void()> &body)
 // 1's key can open its box while it stays ticked, so which boxes are open is kept apart.
 documents::DocumentSpec Form17::document()
 {
-    documents::DocumentSpec d;
-    d.kind = QStringLiteral("quantities");
-    d.title = QStringLiteral("Material Statement");
-    d.inputsTitle = QStringLiteral("Quantities of work");
-    d.inputsHeader = QStringList{QStringLiteral("Item of work"), QStringLiteral("Quantity"), QStringLiteral("Unit")};
-    d.tableTitle = QStringLiteral("Materials needed");
+    documents::DocumentSpec d{.kind = QStringLiteral("quantities"), .title = QStringLiteral("Material Statement"),
+                              .inputsTitle = QStringLiteral("Quantities of work"),
+                              .inputsHeader = {QStringLiteral("Item of work"), QStringLiteral("Quantity"),
+                                               QStringLiteral("Unit")},
+                              .tableTitle = QStringLiteral("Materials needed")};
     for (int n = 1; n <= ItemCount; ++n) {
         const WorkItem &row = WorkItems[n - 1];
         const QString unit = QString::fromLatin1(row.unit).remove(QLatin1Char('(')).remove(QLatin1Char(')'));
