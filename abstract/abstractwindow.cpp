@@ -150,6 +150,7 @@ AbstractWindow::AbstractWindow(QWidget *extractor, CostsJudge judge)
         m_table->addColumn(QString::fromLatin1(Headers[column]), ColumnTwips[column], alignment);
     }
     m_table->header()->setStretchLastSection(true);
+    m_table->setAccessibleName(windowTitle());
 
     m_say = new QComboBox(this);
     m_say->setObjectName(QStringLiteral("say"));
@@ -184,6 +185,9 @@ AbstractWindow::AbstractWindow(QWidget *extractor, CostsJudge judge)
     handlers.statement = [this] { return statement(); };
     handlers.workbook = [this](const documents::Statement &s) { return workbook(s); };
     m_document = new documents::Document(m_table, spec, handlers);
+    // An abstract opened on a quantities file keeps that file's name of work and place.
+    if (const documents::Document *quantities = documents::Document::of(extractor))
+        m_document->setDetails(quantities->details());
     auto *line = new QAction(m_table);
     line->setSeparator(true);
     m_table->addAction(line);
