@@ -49,7 +49,9 @@ namespace {
 template <class Window>
 Window *reach(QPointer<Window> &slot, const char *name)
 {
-    knowFileKinds();
+    // Files open from the work windows' menus; the main window alone needs no kinds.
+    if constexpr (std::is_base_of_v<WorkWindow, Window>)
+        knowFileKinds();
     if (!slot) {
         if (beforeBuild)
             beforeBuild(name);
