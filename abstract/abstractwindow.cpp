@@ -179,12 +179,12 @@ AbstractWindow::AbstractWindow(QWidget *extractor, CostsJudge judge)
     resize(kit::pixels(12600), kit::pixels(6600));
 
     m_table->addCommand(tr("Rates from…"), QKeySequence(Qt::CTRL | Qt::Key_R), [this] { ratesFrom(); });
-    const documents::DocumentSpec spec{.kind = estimateKind(), .title = windowTitle(), .opens = false};
+    const documents::DocumentTerms terms{.kind = estimateKind(), .title = windowTitle(), .opens = false};
     documents::DocumentHandlers handlers;
     handlers.contents = [this] { return contents(); };
     handlers.statement = [this] { return statement(); };
     handlers.workbook = [this](const documents::Statement &s) { return workbook(s); };
-    m_document = new documents::Document(m_table, spec, handlers);
+    m_document = new documents::Document(m_table, terms, handlers);
     // An abstract opened on a quantities file keeps that file's name of work and place.
     if (const documents::Document *quantities = documents::Document::of(extractor))
         m_document->setDetails(quantities->details());

@@ -192,9 +192,9 @@ void datasheet1::close_Click()
 
 // The nine costs as typed; a caption's "Per ..." is its unit, and labour is costed per
 // worker, as the prompts ask.
-documents::DocumentSpec datasheet1::document()
+documents::DocumentTerms datasheet1::document()
 {
-    documents::DocumentSpec d{.kind = QStringLiteral("costs"), .title = QStringLiteral("Rate Analysis"),
+    documents::DocumentTerms d{.kind = QStringLiteral("costs"), .title = QStringLiteral("Rate Analysis"),
                               .inputsTitle = QStringLiteral("Costs at site"),
                               .inputsHeader = {QStringLiteral("Cost of"), QStringLiteral("Cost"), QStringLiteral("Per")},
                               .tableTitle = QStringLiteral("Unit rates")};

@@ -28,7 +28,7 @@ public:
     short checktextbox();
     // What its files keep and its statement shows; an opened file's costs go in through
     // the handlers a user's typing runs, then the analysis runs as "&Unit Cost" would.
-    static ratebook::documents::DocumentSpec document();
+    static ratebook::documents::DocumentTerms document();
     // The rates "&Unit Cost" works out of these costs, keyed by box name; or, thrown as a
     // std::runtime_error, the message it gives instead.
     static std::array<ratebook::UnitRate, ratebook::RateItemCount> ratesFor(const QMap<QString, QString> &costs);

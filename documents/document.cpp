@@ -132,7 +132,7 @@ Control *control(const QWidget *window, const QString &name)
 
 } // namespace
 
-FileLayout DocumentSpec::layout() const
+FileLayout DocumentTerms::layout() const
 {
     FileLayout layout{kind, {}, ticks, open, {}};
     for (const KeptInput &input : inputs)
@@ -140,11 +140,11 @@ FileLayout DocumentSpec::layout() const
     return layout;
 }
 
-Document::Document(kit::ReportList *table, DocumentSpec spec, DocumentHandlers handlers)
+Document::Document(kit::ReportList *table, DocumentTerms terms, DocumentHandlers handlers)
     : QObject(table->window())
     , m_table(table)
     , m_window(table->window())
-    , m_spec(std::move(spec))
+    , m_terms(std::move(terms))
     , m_handlers(std::move(handlers))
 {
     auto separator = [table] {
@@ -153,7 +153,7 @@ Document::Document(kit::ReportList *table, DocumentSpec spec, DocumentHandlers h
         table->addAction(line);
     };
     separator();
-    if (m_spec.opens)
+    if (m_terms.opens)
         table->addCommand(tr("Open…"), QKeySequence::Open, [this] { open(); });
     table->addCommand(tr("Save…"), QKeySequence::Save, [this] { save(); });
     separator();
@@ -173,11 +173,11 @@ void Document::load(const WorkFile &file)
 {
     {
         const kit::FailuresHeld held;
-        for (const QString &name : m_spec.ticks)
+        for (const QString &name : m_terms.ticks)
             control<QAbstractButton>(m_window, name)->setChecked(file.ticks.value(name));
-        for (const QString &name : m_spec.open)
+        for (const QString &name : m_terms.open)
             control<QWidget>(m_window, name)->setEnabled(file.open.value(name));
-        for (const KeptInput &input : m_spec.inputs)
+        for (const KeptInput &input : m_terms.inputs)
             control<QLineEdit>(m_window, input.control)->setText(file.texts.value(input.control));
     }
     m_details = {file.work, file.place};
@@ -189,12 +189,12 @@ WorkFile Document::contents() const
     if (m_handlers.contents)
         return m_handlers.contents();
     WorkFile file;
-    file.kind = m_spec.kind;
-    for (const KeptInput &input : m_spec.inputs)
+    file.kind = m_terms.kind;
+    for (const KeptInput &input : m_terms.inputs)
         file.texts.insert(input.control, control<QLineEdit>(m_window, input.control)->text());
-    for (const QString &name : m_spec.ticks)
+    for (const QString &name : m_terms.ticks)
         file.ticks.insert(name, control<QAbstractButton>(m_window, name)->isChecked());
-    for (const QString &name : m_spec.open)
+    for (const QString &name : m_terms.open)
         file.open.insert(name, control<QWidget>(m_window, name)->isEnabled());
     file.work = m_details.work;
     file.place = m_details.place;
@@ -205,11 +205,11 @@ Statement Document::statement() const
 {
     if (m_handlers.statement)
         return m_handlers.statement();
-    StatementTable inputs{m_spec.inputsTitle, m_spec.inputsHeader, {}, {}, {}, true};
-    for (const KeptInput &input : m_spec.inputs)
+    StatementTable inputs{m_terms.inputsTitle, m_terms.inputsHeader, {}, {}, {}, true};
+    for (const KeptInput &input : m_terms.inputs)
         inputs.rows << QStringList{input.name, control<QLineEdit>(m_window, input.control)->text(), input.unit};
-    const StatementTable table{m_spec.tableTitle, m_table->headerTexts(), m_table->rowTexts(), {}, {}, false};
-    return {m_spec.title, m_details, QDate::currentDate(), {}, {inputs, table}, {}};
+    const StatementTable table{m_terms.tableTitle, m_table->headerTexts(), m_table->rowTexts(), {}, {}, false};
+    return {m_terms.title, m_details, QDate::currentDate(), {}, {inputs, table}, {}};
 }
 
 void Document::open()
@@ -289,7 +289,7 @@ void openWorkFile(const QString &path, const QWidget *from)
         refuse(path, tr("\"kind\" is %1").arg(kindsNamed()));
     if (from && from->objectName() != found->window) {
         throw WorkFileError(tr("\"%1\" holds %2, and this window opens %3: open it in the other window.")
-                                .arg(QDir::toNativeSeparators(path), kind, Document::of(from)->spec().kind));
+                                .arg(QDir::toNativeSeparators(path), kind, Document::of(from)->terms().kind));
     }
     const FileKind opener = *found; // opening may set the kinds afresh
     opener.open(readWorkFile(path, opener.layout));

@@ -31,7 +31,7 @@ struct KeptInput
 };
 
 // Known before the window is built, so that a file can be checked whole first.
-struct DocumentSpec
+struct DocumentTerms
 {
     QString kind = {};
     QString title = {}; // the statement's heading
@@ -66,10 +66,10 @@ class Document : public QObject
 
 public:
     // Lives as long as the table's window.
-    Document(kit::ReportList *table, DocumentSpec spec, DocumentHandlers handlers);
+    Document(kit::ReportList *table, DocumentTerms terms, DocumentHandlers handlers);
     static Document *of(const QWidget *window);
 
-    const DocumentSpec &spec() const { return m_spec; }
+    const DocumentTerms &terms() const { return m_terms; }
     // Each value through the handlers a user's change runs, in order: the ticks, which
     // boxes are open, the texts; failures meanwhile are held back, and the recomputation
     // at the end reports what is still wrong.
@@ -88,7 +88,7 @@ private:
 
     kit::ReportList *m_table;
     QWidget *m_window;
-    DocumentSpec m_spec;
+    DocumentTerms m_terms;
     DocumentHandlers m_handlers;
     kit::WorkDetails m_details;
     bool m_detailsAsked = false; // once a window, the first time a statement is made

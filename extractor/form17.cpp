@@ -240,9 +240,9 @@ void Form17::reportingFailures(const std::function<void()> &body)
 
 // All twelve items, each with its quantity as the box shows it (a ticked item's "0"). Item
 // 1's key can open its box while it stays ticked, so which boxes are open is kept apart.
-documents::DocumentSpec Form17::document()
+documents::DocumentTerms Form17::document()
 {
-    documents::DocumentSpec d{.kind = QStringLiteral("quantities"), .title = QStringLiteral("Material Statement"),
+    documents::DocumentTerms d{.kind = QStringLiteral("quantities"), .title = QStringLiteral("Material Statement"),
                               .inputsTitle = QStringLiteral("Quantities of work"),
                               .inputsHeader = {QStringLiteral("Item of work"), QStringLiteral("Quantity"),
                                                QStringLiteral("Unit")},

@@ -30,7 +30,7 @@ public:
     // What its files keep and its statement shows; an opened file's values go in through
     // the handlers a user's change runs, then the materials are worked out as "&Get
     // Material" would.
-    static ratebook::documents::DocumentSpec document();
+    static ratebook::documents::DocumentTerms document();
     // The quantity boxes' texts, as the computation reads them.
     ratebook::QuantityTexts quantities() const;
 

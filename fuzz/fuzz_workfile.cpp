@@ -56,7 +56,7 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
     QList<documents::FileKind> kinds;
     for (WorkWindow *window : world->windows) {
         const auto load = [window](const WorkFile &file) { Document::of(window)->load(file); };
-        const documents::FileLayout layout = Document::of(window)->spec().layout();
+        const documents::FileLayout layout = Document::of(window)->terms().layout();
         kinds << documents::FileKind{layout, window->objectName(), load};
     }
     const CostsJudge judge{kinds[0].layout, datasheet1::ratesFor};
