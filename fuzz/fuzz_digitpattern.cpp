@@ -22,6 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     try {
         const char *patterns[] = {"######.#0", "00.00", "0.00"};
         const std::string text = ratebook::formatNumber(value, patterns[pattern]);
+        check(std::isfinite(value), text + " for " + exact);
         const double hundredths = std::fabs(value * 100);
         // Away from halves, where taking the value to 15 digits first cannot make a half.
         check(!(std::fabs(hundredths - std::trunc(hundredths) - 0.5) > 0.01 + 1e-13 * hundredths)

@@ -1,10 +1,12 @@
 // SPDX-FileCopyrightText: 2026 ratebook developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Any bytes opened as a work file: refused with one message and the window as it was, or
-// taken whole, every box as the file says.
+// Any bytes opened as a work file from either work window, through the program's own table
+// of kinds: refused with one message and the window as it was, or taken whole, every box as
+// the file says.
 #include "fuzz.h"
 
-#include "abstract/abstractwindow.h"
+#include "app/estimate.h"
+#include "app/windows.h"
 #include "common/numbertext.h"
 #include "datasheet/datasheet1.h"
 #include "extractor/form17.h"
@@ -48,32 +50,15 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
     new QApplication(*argc, *argv);
     world = new World;
     kit::setDialogs({[](QWidget *, const kit::Message &m) { world->said << m.prompt; }});
-    auto *sheet = new datasheet1;
-    auto *extractor = new Form17;
-    sheet->Form_Load();
-    extractor->Form_Load();
-    world->windows = {sheet, extractor};
-    QList<documents::FileKind> kinds;
-    for (WorkWindow *window : world->windows) {
-        const auto load = [window](const WorkFile &file) { Document::of(window)->load(file); };
+    world->windows = {windows::dataSheet(), windows::extractor()};
+    for (const WorkWindow *window : world->windows) {
         const documents::FileLayout layout = Document::of(window)->terms().layout();
-        kinds << documents::FileKind{layout, window->objectName(), load};
+        world->layouts.insert(layout.kind, layout);
+        const QString sample = RATEBOOK_SAMPLES + layout.kind + ".ratebook";
+        world->samples << documents::readWorkFile(sample, layout);
     }
-    const CostsJudge judge{kinds[0].layout, datasheet1::ratesFor};
-    auto *abstract = new AbstractWindow(extractor, judge);
-    const auto estimate = [extractor, abstract](const WorkFile &file) {
-        Document::of(extractor)->load(file);
-        abstract->load(file);
-    };
-    const documents::FileLayout estimates = AbstractWindow::estimateLayout(kinds[1].layout, judge);
-    kinds << documents::FileKind{estimates, extractor->objectName(), estimate};
-    documents::setFileKinds(kinds);
-    for (const documents::FileKind &kind : kinds)
-        world->layouts.insert(kind.layout.kind, kind.layout);
-    for (const documents::FileKind &kind : kinds.mid(0, 2)) {
-        const QString sample = RATEBOOK_SAMPLES + kind.layout.kind + ".ratebook";
-        world->samples << documents::readWorkFile(sample, kind.layout);
-    }
+    const documents::FileLayout estimates = windows::estimateFiles().layout;
+    world->layouts.insert(estimates.kind, estimates);
     return 0;
 }
 
