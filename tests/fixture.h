@@ -11,6 +11,7 @@
 #include "kit/dialogs.h"
 #include "worked.h"
 
+#include <QPrinter>
 #include <QtTest>
 #include <QtWidgets>
 
@@ -20,15 +21,34 @@ inline QString sample(const QString &kind)
     return RATEBOOK_SAMPLES + kind + ".ratebook";
 }
 
+inline QByteArray bytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The sample of `kind` with one text replaced.
+inline QByteArray edited(const QString &kind, const QByteArray &from, const QByteArray &to)
+{
+    return bytes(sample(kind)).replace(from, to);
+}
+
+inline QString written(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("%s not written", qPrintable(path));
+    return path;
+}
+
 // Answers every dialog and keeps what was asked; each message as "title|prompt".
 struct Answers
 {
     QStringList messages;
     QList<ratebook::kit::FileRequest> fileRequests;
-    QString file;
+    QString file; // the file chosen, or printed to
     QStringList forms; // the object name of each form asked
     QStringList formAnswers{"Ward 7 school", "Cuttack"}; // none: cancelled
-    std::function<bool(QPrinter &)> print;
     const ratebook::kit::Dialogs real = ratebook::kit::setDialogs({
         [this](QWidget *, auto &m) { messages << m.title + '|' + m.prompt; },
         [this](QWidget *, auto &request) {
@@ -41,10 +61,20 @@ struct Answers
             forms << form.name;
             return !formAnswers.isEmpty();
         },
-        [this](QWidget *, QPrinter &printer) { return print(printer); },
+        [this](QWidget *, QPrinter &printer) { // to a PDF, as a user's choice of printer may
+            printer.setOutputFileName(file);
+            return true;
+        },
     });
     ~Answers() { ratebook::kit::setDialogs(real); }
     QStringList takeMessages() { return std::exchange(messages, {}); }
+    // One message, naming the file and saying what is wrong with it.
+    void saidOnce(const QString &what, const QString &file)
+    {
+        const QStringList said = takeMessages();
+        QCOMPARE(said.size(), 1);
+        QVERIFY2(said[0].contains('"' + file + '"') && said[0].contains(what), qPrintable(said[0]));
+    }
 };
 
 // What `action` shows in a real message box, answered OK: "title|prompt|icon|buttons".
@@ -136,3 +166,19 @@ inline QStringList tableRows(QWidget *window)
     }
     return rows;
 }
+
+// Every window test: each dialog answered; after each, no message unread, no window left.
+class WindowTest : public QObject
+{
+    Q_OBJECT
+
+protected:
+    Answers answers;
+
+private slots:
+    void cleanup()
+    {
+        closeEverything();
+        QCOMPARE(answers.takeMessages(), QStringList());
+    }
+};

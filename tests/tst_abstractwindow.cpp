@@ -5,25 +5,15 @@
 
 #include "app/startup.h"
 
-class tst_AbstractWindow : public QObject
+class tst_AbstractWindow : public WindowTest
 {
     Q_OBJECT
 
     QWidget *w = nullptr; // the extractor
     QWidget *a = nullptr; // the abstract beside it
-    Answers answers;
     QTemporaryDir dir;
 
     QStringList rows() { return tableRows(a); }
-    QString edited(const QString &kind, const QByteArray &from, const QByteArray &to)
-    {
-        QFile sampled(sample(kind));
-        QFile changed(dir.filePath(kind + ".ratebook"));
-        if (!sampled.open(QIODevice::ReadOnly) || !changed.open(QIODevice::WriteOnly))
-            qFatal("no sample");
-        changed.write(sampled.readAll().replace(from, to));
-        return changed.fileName();
-    }
     void typeRate(int row, const QString &typed)
     {
         auto *table = child<QTreeWidget>(a, "ListView1");
@@ -41,11 +31,6 @@ private slots:
         ratebook::start({"ratebook", sample("estimate")});
         QVERIFY(w = ratebook::windows::extractor());
         QVERIFY(a = w->findChild<QWidget *>("AbstractOfEstimate"));
-    }
-    void cleanup()
-    {
-        closeEverything();
-        QCOMPARE(answers.takeMessages(), QStringList());
     }
 
     void workedAbstract()
@@ -113,20 +98,6 @@ private slots:
         QCOMPARE(rows()[14], " | Water charges @ 1 % on 90,623.31 |  |  |  |  | 906.23");
     }
 
-    void livesWithTheExtractor()
-    {
-        const QPointer<QWidget> abstract = a;
-        abstract->close();
-        QTRY_VERIFY(!abstract);
-        answers.file = sample("costs");
-        onTable(w, "Ctrl+Shift+A");
-        const QPointer<QWidget> again = w->findChild<QWidget *>("AbstractOfEstimate");
-        QVERIFY(again && again->isVisible());
-        w->close();
-        QTRY_VERIFY(!again);
-        QCOMPARE(visibleWindows().value(0)->objectName(), "Form1");
-    }
-
     void costsFiles_data()
     {
         QTest::addColumn<QByteArray>("from");
@@ -136,8 +107,6 @@ private slots:
             << QByteArray("\"cement1\": \"300\"") << "";
         QTest::newRow("a cost that is no number") << QByteArray("\"250\"")
             << QByteArray("\"2.5.0\"") << "Cement Per 50 Kg bag reads \"2.5.0\"";
-        QTest::newRow("quantities") << QByteArray("\"costs\"") << QByteArray("\"quantities\"")
-            << "holds quantities";
     }
     // A file the data sheet would refuse is refused with its message; the rates stay.
     void costsFiles()
@@ -145,17 +114,14 @@ private slots:
         QFETCH(QByteArray, from);
         QFETCH(QByteArray, to);
         QFETCH(QString, said);
-        answers.file = edited("costs", from, to);
+        answers.file = written(dir.filePath("costs.ratebook"), edited("costs", from, to));
         onTable(a, "Ctrl+R");
         if (said.isEmpty()) {
             QCOMPARE(rows()[1],
                      "1 | PCC (1:4:8) mix | 10.000 | Cum | 2,634.60 | 1 Cum | 26,346.00");
             return;
         }
-        const QStringList messages = answers.takeMessages();
-        QCOMPARE(messages.size(), 1);
-        QVERIFY2(messages[0].contains(answers.file), qPrintable(messages[0]));
-        QVERIFY2(messages[0].contains(said), qPrintable(messages[0]));
+        answers.saidOnce(said, answers.file);
         QCOMPARE(rows(), worked::abstract);
     }
 

@@ -3,12 +3,11 @@
 // The data sheet driven as a user drives it.
 #include "fixture.h"
 
-class tst_DataSheetWindow : public QObject
+class tst_DataSheetWindow : public WindowTest
 {
     Q_OBJECT
 
     QWidget *w = nullptr;
-    Answers answers;
 
     QLineEdit *cost(const QString &name) { return child<QLineEdit>(w, name); }
     void unitCost(const QStringList &costs)
@@ -32,11 +31,6 @@ class tst_DataSheetWindow : public QObject
 
 private slots:
     void init() { QVERIFY(w = openWindow("datasheet1")); }
-    void cleanup()
-    {
-        closeEverything();
-        QCOMPARE(answers.takeMessages(), QStringList());
-    }
 
     void hints()
     {

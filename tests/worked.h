@@ -1,7 +1,10 @@
 // SPDX-FileCopyrightText: 2026 ratebook developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The worked examples, shared by the tests of the arithmetic and of the windows.
+// The worked examples, shared by the tests of the arithmetic and of the windows, and how
+// a computation ends.
 #pragma once
+
+#include "common/numbertext.h"
 
 #include <QStringList>
 
@@ -62,4 +65,17 @@ QStringList joined(const Rows &rows)
         out << cells.join(" | ");
     }
     return out;
+}
+
+// The result, or the failure that abandoned the computation.
+template <class Compute>
+QString outcome(const Compute &compute)
+{
+    try {
+        return compute();
+    } catch (const ratebook::NotANumber &e) {
+        return e.input() < 0 ? "not a number" : QString("input %1 is not a number").arg(e.input());
+    } catch (const ratebook::TooLarge &) {
+        return "too large";
+    }
 }
