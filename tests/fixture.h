@@ -1,7 +1,6 @@
 // SPDX-FileCopyrightText: 2026 ratebook developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What the window tests share: the sample files, every dialog answered without a modal
-// loop, and how a user finds, reads and closes the windows.
+// What the window tests share: samples, dialogs answered, windows found, read and closed.
 #pragma once
 
 #include "app/form1.h"
@@ -76,25 +75,6 @@ struct Answers
         QVERIFY2(said[0].contains('"' + file + '"') && said[0].contains(what), qPrintable(said[0]));
     }
 };
-
-// What `action` shows in a real message box, answered OK: "title|prompt|icon|buttons".
-inline QString realMessageBox(const std::function<void()> &action)
-{
-    auto withRealMessages = ratebook::kit::dialogs();
-    withRealMessages.message = nullptr;
-    const auto answering = ratebook::kit::setDialogs(withRealMessages);
-    QString seen;
-    QTimer::singleShot(0, [&seen] {
-        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-            seen = QString("%1|%2|%3|%4").arg(box->windowTitle(), box->text());
-            seen = seen.arg(box->icon()).arg(box->buttons().size());
-            box->accept();
-        }
-    });
-    action();
-    ratebook::kit::setDialogs(answering);
-    return seen;
-}
 
 template <class T = QWidget>
 T *child(QWidget *window, const QString &name)

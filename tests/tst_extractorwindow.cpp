@@ -94,11 +94,9 @@ private slots:
         QCOMPARE(tableRows(w), QStringList());
         type(item, mend);
         QCOMPARE(tableRows(w), computed());
-        QVERIFY(!tableRows(w).isEmpty());
     }
 
-    // Both empty the table, which only a changed text fills again; Enable All leaves the
-    // focus in the last box it opened.
+    // Both empty the table till a text changes; Enable All leaves the focus in its last box.
     void enableAndDisableAll()
     {
         press(w, "Command3", "&Enable All");
@@ -117,21 +115,6 @@ private slots:
         press(w, "desiable", "&Disable All");
         QCOMPARE(items(), QStringList(12, "0 locked ticked"));
         QCOMPARE(tableRows(w), computed());
-        QVERIFY(!tableRows(w).isEmpty());
-    }
-
-    // A key on item 1's tick opens its box though ticked; after a real box, the focus is back.
-    void itemOnesKey()
-    {
-        QTest::keyClick(tick(1), Qt::Key_A);
-        QCOMPARE(items().mid(0, 2), (QStringList{"0 ticked", "0 locked ticked"}));
-        QTest::mouseClick(box(1), Qt::LeftButton);
-        type(1, "6");
-        QCOMPARE(tableRows(w), computed());
-        QCOMPARE(box(1)->text(), "06");
-        const QString said = realMessageBox([this] { type(1, "x"); });
-        QCOMPARE(said, "ratebook|PCC (1:4:8) mix reads \"06x\", which is not a number.|4|1");
-        QTRY_COMPARE(focused(), "Text1");
     }
 };
 

@@ -10,11 +10,6 @@
 
 namespace {
 
-QString ownSample(const QString &window)
-{
-    return sample(window == "Form17" ? "quantities" : "costs");
-}
-
 // The table, each box's text and whether it is open, each tick.
 QStringList seen(QWidget *w)
 {
@@ -64,7 +59,7 @@ private slots:
         QFETCH(QStringList, edits);
         const QString saved = dir.filePath(QTest::currentDataTag());
         QVERIFY(w = openWindow(window));
-        command("Ctrl+O", ownSample(window));
+        command("Ctrl+O", sample(window == "Form17" ? "quantities" : "costs"));
         for (const QString &edit : edits) {
             if (edit.contains('='))
                 child<QLineEdit>(w, edit.section('=', 0, 0))->setText(edit.section('=', 1));
@@ -134,7 +129,7 @@ private slots:
         if (!content.isNull())
             written(file, content);
         QVERIFY(w = openWindow(window));
-        command("Ctrl+O", ownSample(window));
+        command("Ctrl+O", sample(window == "Form17" ? "quantities" : "costs"));
         const QStringList before = seen(w);
         command("Ctrl+O", file);
         answers.saidOnce(what, file);

@@ -14,12 +14,13 @@ void act(QWidget *control, const QString &keys)
         QTest::keySequence(control, QKeySequence(keys));
 }
 
-// Text that does not fit the room it is drawn in, or a control outside its parent.
-bool cut(const QWidget *c, const QString &text, const QSize &room)
+// Notes text that does not fit the room it is drawn in, or a control outside its parent.
+void noteIfCut(QStringList &bad, const QWidget *c, const QString &text, const QSize &room)
 {
     const QFontMetrics metrics = c->fontMetrics();
-    return metrics.horizontalAdvance(text) > room.width() || metrics.height() > room.height()
-           || !c->parentWidget()->rect().contains(c->geometry());
+    if (metrics.horizontalAdvance(text) > room.width() || metrics.height() > room.height()
+        || !c->parentWidget()->rect().contains(c->geometry()))
+        bad << text;
 }
 
 QSize buttonRoom(const QAbstractButton *b)
@@ -120,8 +121,7 @@ private slots:
         }
         QTest::newRow("extractor") << "Form17" << order;
     }
-    // At this run's scale: captions whole, controls apart, pictures sharp, boxes named by
-    // their captions, Tab in order, an access key a button.
+    // At this scale: captions whole, controls apart, sharp, named, Tab in order, access keys.
     void everyControl()
     {
         QFETCH(QString, window);
@@ -130,24 +130,17 @@ private slots:
         const qreal scale = qEnvironmentVariable("QT_SCALE_FACTOR", "1").toDouble();
         QCOMPARE(w->devicePixelRatioF(), scale);
         QStringList bad;
-        for (const QLabel *l : w->findChildren<QLabel *>()) {
-            if (cut(l, l->text(), l->contentsRect().size()))
-                bad << l->text();
-        }
-        for (const QGroupBox *g : w->findChildren<QGroupBox *>()) {
-            if (cut(g, g->title(), g->contentsRect().size()))
-                bad << g->title();
-        }
-        for (const QAbstractButton *b : w->findChildren<QAbstractButton *>()) {
-            if (cut(b, b->text().remove('&'), buttonRoom(b)))
-                bad << b->text();
-        }
+        for (const QLabel *l : w->findChildren<QLabel *>())
+            noteIfCut(bad, l, l->text(), l->contentsRect().size());
+        for (const QGroupBox *g : w->findChildren<QGroupBox *>())
+            noteIfCut(bad, g, g->title(), g->contentsRect().size());
+        for (const QAbstractButton *b : w->findChildren<QAbstractButton *>())
+            noteIfCut(bad, b, b->text().remove('&'), buttonRoom(b));
         for (const QTreeWidget *t : w->findChildren<QTreeWidget *>()) {
             const int margins = 2 * t->style()->pixelMetric(QStyle::PM_HeaderMargin);
             for (int c = 0; c < t->columnCount(); ++c) {
                 const QSize room(t->header()->sectionSize(c) - margins, t->header()->height());
-                if (cut(t->header(), t->headerItem()->text(c), room))
-                    bad << t->headerItem()->text(c);
+                noteIfCut(bad, t->header(), t->headerItem()->text(c), room);
             }
         }
         const QWidgetList all = w->findChildren<QWidget *>();

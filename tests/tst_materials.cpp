@@ -12,13 +12,6 @@ class tst_Materials : public QObject
 {
     Q_OBJECT
 
-    static QuantityTexts quantityTexts(const QString &texts)
-    {
-        QuantityTexts quantities;
-        std::ranges::transform(texts.split(' '), quantities.begin(), &QString::toStdString);
-        return quantities;
-    }
-
 private slots:
     void rows_data()
     {
@@ -41,7 +34,8 @@ private slots:
     void rows()
     {
         QFETCH(QString, quantities);
-        QTEST(joined(materialTableRows(quantityTexts(quantities))), "rows");
+        const QuantityTexts typed = texts<WorkItemCount>(quantities.split(' '));
+        QTEST(joined(materialTableRows(typed)), "rows");
     }
 
     void firstFailure_data()
@@ -57,8 +51,8 @@ private slots:
     void firstFailure()
     {
         QFETCH(QString, quantities);
-        const auto totals = [&quantities] { return materialTotals(quantityTexts(quantities)); };
-        QTEST(outcome([&totals] { return QString::number(totals().cement); }), "fails");
+        const QuantityTexts typed = texts<WorkItemCount>(quantities.split(' '));
+        QTEST(outcome([&typed] { return QString::number(materialTotals(typed).cement); }), "fails");
     }
 };
 

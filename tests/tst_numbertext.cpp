@@ -1,7 +1,6 @@
 // SPDX-FileCopyrightText: 2026 ratebook developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What a typed text reads as. Every box reads through here, so this is also the catalogue
-// of odd texts.
+// What a typed text reads as: every box reads through here.
 #include "worked.h"
 
 #include <QTest>
@@ -23,8 +22,6 @@ private slots:
         QTest::newRow("too small for a double is zero") << "1e-400" << "0";
         QTest::newRow("an exponent brings it in range") << "0.0001e312" << "1e+308";
         QTest::newRow("only blanks") << "   " << "not a number";
-        QTest::newRow("a tab") << "\t" << "not a number";
-        QTest::newRow("two points") << "1.2.3" << "not a number";
         QTest::newRow("a decimal comma") << "1,5" << "not a number";
         QTest::newRow("an exponent without digits") << "1e" << "not a number";
         QTest::newRow("past the largest double") << "-1e309" << "too large";

@@ -1,8 +1,7 @@
 // SPDX-FileCopyrightText: 2026 ratebook developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Keys as an X server sends them (through XTest, by xdotool), to windows a window manager
-// has framed: each key carries the text the keyboard layer gives it, Delete's "\x7f" among
-// them. Run by xsession.sh, which starts the server and the window manager.
+// Keys as an X server sends them (xdotool), each with its text (Delete's "\x7f"), to framed
+// windows. Run by xsession.sh, which starts the server and the window manager.
 #include "fixture.h"
 
 #include "app/startup.h"

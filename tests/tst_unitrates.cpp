@@ -8,17 +8,6 @@
 
 using namespace ratebook;
 
-namespace {
-
-CostTexts costTexts(const QStringList &texts)
-{
-    CostTexts costs;
-    std::ranges::transform(texts, costs.begin(), &QString::toStdString);
-    return costs;
-}
-
-} // namespace
-
 class tst_UnitRates : public QObject
 {
     Q_OBJECT
@@ -26,7 +15,7 @@ class tst_UnitRates : public QObject
 private slots:
     void workedExample()
     {
-        QCOMPARE(joined(rateTableRows(costTexts(worked::costs))), worked::rates);
+        QCOMPARE(joined(rateTableRows(texts<CostInputCount>(worked::costs))), worked::rates);
     }
 
     void firstFailure_data()
@@ -42,8 +31,8 @@ private slots:
     void firstFailure()
     {
         QFETCH(QString, costs);
-        const auto rates = [&costs] { return joined(rateTableRows(costTexts(costs.split(' ')))); };
-        QTEST(outcome([&rates] { return rates().join('\n'); }), "fails");
+        const CostTexts typed = texts<CostInputCount>(costs.split(' '));
+        QTEST(outcome([&typed] { return joined(rateTableRows(typed)).join('\n'); }), "fails");
     }
 };
 

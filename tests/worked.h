@@ -1,12 +1,14 @@
 // SPDX-FileCopyrightText: 2026 ratebook developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The worked examples, shared by the tests of the arithmetic and of the windows, and how
-// a computation ends.
+// The worked examples, shared by the core and window tests, and how a computation ends.
 #pragma once
 
 #include "common/numbertext.h"
 
 #include <QStringList>
+
+#include <algorithm>
+#include <array>
 
 // Nine costs in the order the data sheet takes them, and the rates they give.
 namespace worked {
@@ -27,10 +29,7 @@ inline const QStringList rates{
     "Ceiling Plastering With CM(1:3) Mix/10 Sq.m -- 20 mm Tk | 609.00 | 1009.00 | 1618.00",
 };
 
-// The worked abstract: quantities, add-ons, Say to the nearest 100, and its rows.
-inline const QStringList quantities{"10", "0", "2.5",   "1", "0", "12.3456", // items 1 to 6
-                                   "0",  "0", "125.5", "0", "0", "-4"};     // items 7 to 12
-inline const QList<QStringList> addOns{{"Contingencies", "5"}, {"GST", "18"}};
+// The worked abstract, as the sample estimate gives it.
 inline const QStringList abstract{
     " | Concrete |  |  |  |  | ",
     "1 | PCC (1:4:8) mix | 10.000 | Cum | 2,469.00 | 1 Cum | 24,690.00",
@@ -53,6 +52,15 @@ inline const QStringList abstract{
 inline const QString words = "Rupees One Lakh Six Thousand Nine Hundred Only";
 
 } // namespace worked
+
+// The texts of the first N boxes, as the core takes them.
+template <std::size_t N>
+std::array<std::string, N> texts(const QStringList &list)
+{
+    std::array<std::string, N> out;
+    std::ranges::transform(list.first(N), out.begin(), &QString::toStdString);
+    return out;
+}
 
 template <class Rows>
 QStringList joined(const Rows &rows)
