@@ -35,6 +35,15 @@ struct AbstractRow
     QString typed; // an item's rate as typed by hand
 };
 
+// What the grand total may be rounded to for Say, and how the window offers it.
+struct SayRow
+{
+    int rupees;
+    const char *caption;
+};
+inline constexpr SayRow SayChoices[] = {{0, "no Say"}, {1, "rupee"}, {10, "10 rupees"}, {100, "100 rupees"},
+                                        {1000, "1,000 rupees"}};
+
 // The kind of file that keeps an estimate.
 QString estimateKind();
 

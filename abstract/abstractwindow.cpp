@@ -32,14 +32,6 @@ const QList<QStringList> AddOnSuggestions{
     {QStringLiteral("GST"), QStringLiteral("18")},
 };
 
-struct SayRow
-{
-    int rupees;
-    const char *caption;
-};
-
-const SayRow SayChoices[] = {{0, "no Say"}, {1, "rupee"}, {10, "10 rupees"}, {100, "100 rupees"},
-                             {1000, "1,000 rupees"}};
 
 // Whichever cell of an item's row is opened, its rate is; an add-on's row opens its dialog.
 class AbstractTable : public kit::ReportList
@@ -178,7 +170,10 @@ AbstractWindow::AbstractWindow(QWidget *extractor, CostsJudge judge)
     layout->addWidget(m_words);
     resize(kit::pixels(12600), kit::pixels(6600));
 
-    m_table->addCommand(tr("Rates from…"), QKeySequence(Qt::CTRL | Qt::Key_R), [this] { ratesFrom(); });
+    m_table->addCommand(tr("Rates from…"), QKeySequence(Qt::CTRL | Qt::Key_R), [this] {
+        if (const auto costs = askCosts(this, tr("Rates from"), m_judge))
+            setCosts(*costs);
+    });
     const documents::DocumentTerms terms{.kind = estimateKind(), .title = windowTitle(), .opens = false};
     documents::DocumentHandlers handlers;
     handlers.contents = [this] { return contents(); };
@@ -188,9 +183,7 @@ AbstractWindow::AbstractWindow(QWidget *extractor, CostsJudge judge)
     // An abstract opened on a quantities file keeps that file's name of work and place.
     if (const documents::Document *quantities = documents::Document::of(extractor))
         m_document->setDetails(quantities->details());
-    auto *line = new QAction(m_table);
-    line->setSeparator(true);
-    m_table->addAction(line);
+    m_table->addSeparator();
     m_table->addCommand(tr("Change…"), QKeySequence(Qt::Key_F2), [this] { m_table->edit(m_table->currentIndex()); });
     m_table->addCommand(tr("Add Add-on…"), QKeySequence(Qt::Key_Insert), [this] { askAddOn(std::nullopt); });
     m_table->addCommand(tr("Remove Add-on"), QKeySequence::Delete, [this] { removeAddOn(); });
@@ -199,14 +192,22 @@ AbstractWindow::AbstractWindow(QWidget *extractor, CostsJudge judge)
     rebuild();
 }
 
-PricedCosts AbstractWindow::readCosts(const QString &path, const CostsJudge &judge)
+std::optional<PricedCosts> AbstractWindow::askCosts(QWidget *parent, const QString &caption, const CostsJudge &judge)
 {
-    const documents::WorkFile file = documents::readWorkFile(path, judge.layout);
+    const QString path = documents::chooseWorkFile(parent, false, caption);
+    if (path.isEmpty())
+        return std::nullopt;
     try {
-        return {file.texts, path, file.saved, judge.rates(file.texts)};
-    } catch (const std::runtime_error &e) {
-        documents::refuse(path, QString::fromStdString(e.what()));
+        const documents::WorkFile file = documents::readWorkFile(path, judge.layout);
+        try {
+            return PricedCosts{file.texts, path, file.saved, judge.rates(file.texts)};
+        } catch (const std::runtime_error &e) {
+            documents::refuse(path, QString::fromStdString(e.what()));
+        }
+    } catch (const documents::WorkFileError &e) {
+        kit::showMessage(parent, e.message());
     }
+    return std::nullopt;
 }
 
 void AbstractWindow::setCosts(const PricedCosts &costs)
@@ -249,19 +250,6 @@ void AbstractWindow::rebuild()
     m_words->setText(tr("In words: %1").arg(QString::fromStdString(rupeesInWords(m_abstract->finalFigure()))));
 }
 
-void AbstractWindow::ratesFrom()
-{
-    const QString path = kit::dialogs().chooseFile(this, {false, tr("Rates from"), {}, QStringLiteral("ratebook"),
-                                                          tr("ratebook files (*.ratebook)")});
-    if (path.isEmpty())
-        return;
-    try {
-        setCosts(readCosts(path, m_judge));
-    } catch (const documents::WorkFileError &e) {
-        kit::showMessage(this, e.message());
-    }
-}
-
 // A refused rate is reported, naming the item, and the rate stays as it was.
 void AbstractWindow::typeRate(int item, const QString &text)
 {
@@ -273,9 +261,9 @@ void AbstractWindow::typeRate(int item, const QString &text)
     try {
         typed = parseFixed(text.toStdString(), 2);
     } catch (const BadFigure &e) {
-        kit::showMessage(this, refusal(tr("rate"), QString::fromStdString(itemDescription(item)), text, e));
+        kit::showMessage(this, refusal(tr("rate"), QString::fromStdString(itemName(item)), text, e));
     } catch (const TooLarge &) {
-        kit::showMessage(this, tr("The rate typed for %1 is too large.").arg(itemDescription(item).c_str()));
+        kit::showMessage(this, tr("The rate typed for %1 is too large.").arg(itemName(item).c_str()));
     }
     rebuild();
 }

@@ -47,9 +47,9 @@ public:
     // its own.
     AbstractWindow(QWidget *extractor, CostsJudge judge);
 
-    // A costs file read and priced; a file that is not sound costs throws
-    // documents::WorkFileError, naming the file, with what the data sheet would say.
-    static PricedCosts readCosts(const QString &path, const CostsJudge &judge);
+    // A costs file chosen, read and priced; none when cancelled, or when the file is not
+    // sound costs, which is reported naming the file, as the data sheet would say it.
+    static std::optional<PricedCosts> askCosts(QWidget *parent, const QString &caption, const CostsJudge &judge);
     // An estimate file: the boxes of the quantities, then the abstract's own parts.
     static ratebook::documents::FileLayout estimateLayout(const ratebook::documents::FileLayout &quantities,
                                                           const CostsJudge &judge);
@@ -63,7 +63,6 @@ public:
 
 private:
     void rebuild();
-    void ratesFrom();
     void typeRate(int item, const QString &text);
     void askAddOn(std::optional<int> index);
     void removeAddOn();

@@ -37,7 +37,7 @@ AbstractLine line(const EstimateInputs &inputs, int item, Thousandths quantity)
 {
     const std::size_t index = std::size_t(item - 1);
     const Pricing &price = Prices[index];
-    AbstractLine l{item, itemDescription(item), quantity, itemUnit(item), AbstractLine::Rate::None, 0,
+    AbstractLine l{item, itemName(item), quantity, itemUnit(item), AbstractLine::Rate::None, 0,
                    price.per, std::nullopt};
     if (inputs.typedRates[index]) {
         l.rateKind = AbstractLine::Rate::ByHand;
@@ -53,27 +53,6 @@ AbstractLine line(const EstimateInputs &inputs, int item, Thousandths quantity)
 }
 
 } // namespace
-
-std::string itemDescription(int item)
-{
-    // The name as a reader writes it: one blank between words.
-    std::string name;
-    for (const char *c = WorkItems[item - 1].name; *c; ++c) {
-        if (*c != ' ' || (!name.empty() && name.back() != ' '))
-            name += *c;
-    }
-    return name;
-}
-
-std::string itemUnit(int item)
-{
-    std::string unit;
-    for (const char *c = WorkItems[item - 1].unit; *c; ++c) {
-        if (*c != '(' && *c != ')' && *c != ' ')
-            unit += *c;
-    }
-    return unit;
-}
 
 std::string ratePer(int item)
 {

@@ -72,10 +72,7 @@ struct Abstract
     Paise finalFigure() const { return say.value_or(grandTotal); }
 };
 
-// The item's name without its blanks and unit, its unit ("Cum", "Sqm"), and "1 Cum" or
-// "10 Sqm": what its rate is for.
-std::string itemDescription(int item);
-std::string itemUnit(int item);
+// "1 Cum" or "10 Sqm": what the item's rate is for.
 std::string ratePer(int item);
 
 // An item shows when its quantity, to three decimals, is not zero. Throws NotANumber (its

@@ -13,6 +13,8 @@
 #include <QLabel>
 #include <QLocale>
 
+#include <algorithm>
+
 using namespace ratebook;
 using documents::WorkbookCell;
 
@@ -26,7 +28,6 @@ const QString AddOnsKey = QStringLiteral("addOns");
 const QString SayKey = QStringLiteral("say");
 const QStringList CostsKeys{QStringLiteral("file"), QStringLiteral("saved"), QStringLiteral("texts")};
 const QStringList AddOnKeys{QStringLiteral("label"), QStringLiteral("percent")};
-const QList<int> SaySteps{0, 1, 10, 100, 1000};
 
 QString rateName(int item) { return QStringLiteral("Rate%1").arg(item); }
 
@@ -87,7 +88,8 @@ void checkAddOns(const QString &path, const QJsonValue &value)
 
 void checkSay(const QString &path, const QJsonValue &value)
 {
-    if (!value.isDouble() || !SaySteps.contains(value.toDouble()))
+    const auto chosen = [&value](const SayRow &choice) { return choice.rupees == value.toDouble(); };
+    if (!value.isDouble() || std::ranges::none_of(SayChoices, chosen))
         documents::refuse(path, tr("\"say\" is not 0, 1, 10, 100 or 1000"));
 }
 
@@ -207,12 +209,8 @@ documents::Statement AbstractWindow::statement() const
 // subtotal and total a SUM, each add-on ROUND(base*p/100, 2), Say rounded as chosen.
 documents::Workbook AbstractWindow::workbook(const documents::Statement &s) const
 {
-    documents::WorkbookSheet sheet{s.title, {documents::boldRow({s.title})}};
-    const QStringList labels{tr("Name of work"), tr("Place"), tr("Date"), tr("Rates from")};
-    const QStringList values{s.details.work, s.details.place, QLocale().toString(s.date, QLocale::LongFormat), source()};
-    for (qsizetype i = 0; i < labels.size(); ++i)
-        sheet.rows << QList<WorkbookCell>{documents::textCell(labels[i], true), documents::textCell(values[i])};
-    sheet.rows << QList<WorkbookCell>{} << documents::boldRow(m_table->headerTexts());
+    documents::WorkbookSheet sheet{s.title, documents::statementHead(s)};
+    sheet.rows << documents::boldRow(m_table->headerTexts());
 
     std::vector<const AbstractLine *> lines;
     for (const AbstractHead &head : m_abstract->heads) {

@@ -6,7 +6,6 @@
 #include "app/windows.h"
 #include "datasheet/datasheet1.h"
 #include "extractor/form17.h"
-#include "kit/dialogs.h"
 #include "kit/reportlist.h"
 
 namespace ratebook::windows {
@@ -46,24 +45,14 @@ void showBeside(AbstractWindow *abstract, const Form17 *extractor)
 void offerAbstract(Form17 *extractor)
 {
     auto *table = extractor->findChild<kit::ReportList *>(QStringLiteral("ListView1"));
-    auto *line = new QAction(table);
-    line->setSeparator(true);
-    table->addAction(line);
+    table->addSeparator();
     const QString command = QStringLiteral("Abstract of Estimate…");
     table->addCommand(command, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A), [extractor, command] {
-        const QString path = kit::dialogs().chooseFile(extractor, {false, command.chopped(1), {}, QStringLiteral("ratebook"),
-                                                                   QStringLiteral("ratebook files (*.ratebook)")});
-        if (path.isEmpty())
+        const auto costs = AbstractWindow::askCosts(extractor, command.chopped(1), costsJudge());
+        if (!costs)
             return;
-        PricedCosts costs;
-        try {
-            costs = AbstractWindow::readCosts(path, costsJudge());
-        } catch (const documents::WorkFileError &e) {
-            kit::showMessage(extractor, e.message());
-            return;
-        }
         AbstractWindow *abstract = abstractOf(extractor);
-        abstract->setCosts(costs);
+        abstract->setCosts(*costs);
         showBeside(abstract, extractor);
     });
 }

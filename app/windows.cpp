@@ -46,8 +46,9 @@ void knowFileKinds()
 
 namespace {
 
+// `onBuilt` adds what the program gives a window beyond its own making.
 template <class Window>
-Window *reach(QPointer<Window> &slot, const char *name)
+Window *reach(QPointer<Window> &slot, const char *name, void (*onBuilt)(Window *) = nullptr)
 {
     // Files open from the work windows' menus; the main window alone needs no kinds.
     if constexpr (std::is_base_of_v<WorkWindow, Window>)
@@ -72,6 +73,8 @@ Window *reach(QPointer<Window> &slot, const char *name)
             delete window;
             throw;
         }
+        if (onBuilt)
+            onBuilt(window);
     }
     return slot;
 }
@@ -80,14 +83,7 @@ Window *reach(QPointer<Window> &slot, const char *name)
 
 Form1 *form1() { return reach(mainSlot, "Form1"); }
 datasheet1 *dataSheet() { return reach(dataSheetSlot, "datasheet1"); }
-Form17 *extractor()
-{
-    const bool built = extractorSlot;
-    Form17 *window = reach(extractorSlot, "Form17");
-    if (!built)
-        offerAbstract(window);
-    return window;
-}
+Form17 *extractor() { return reach(extractorSlot, "Form17", offerAbstract); }
 
 void unload(QWidget *window)
 {

@@ -30,9 +30,6 @@ QList<FileKind> &fileKinds()
     return kinds;
 }
 
-const QString WorkFileSuffix = QStringLiteral("ratebook");
-const QString WorkFileFilter = QStringLiteral("ratebook files (*.ratebook)");
-
 struct CommandRow
 {
     const char *name;
@@ -140,6 +137,12 @@ FileLayout DocumentTerms::layout() const
     return layout;
 }
 
+QString chooseWorkFile(QWidget *parent, bool save, const QString &caption)
+{
+    return kit::dialogs().chooseFile(parent, {save, caption, {}, QStringLiteral("ratebook"),
+                                              QStringLiteral("ratebook files (*.ratebook)")});
+}
+
 Document::Document(kit::ReportList *table, DocumentTerms terms, DocumentHandlers handlers)
     : QObject(table->window())
     , m_table(table)
@@ -147,16 +150,11 @@ Document::Document(kit::ReportList *table, DocumentTerms terms, DocumentHandlers
     , m_terms(std::move(terms))
     , m_handlers(std::move(handlers))
 {
-    auto separator = [table] {
-        auto *line = new QAction(table);
-        line->setSeparator(true);
-        table->addAction(line);
-    };
-    separator();
+    table->addSeparator();
     if (m_terms.opens)
         table->addCommand(tr("Open…"), QKeySequence::Open, [this] { open(); });
     table->addCommand(tr("Save…"), QKeySequence::Save, [this] { save(); });
-    separator();
+    table->addSeparator();
     for (const Command command : {Command::Print, Command::Pdf, Command::Workbook}) {
         const CommandRow &row = Commands[int(command)];
         QAction *action = table->addCommand(QString::fromUtf8(row.text), row.shortcut, [=, this] { handOn(command); });
@@ -214,7 +212,7 @@ Statement Document::statement() const
 
 void Document::open()
 {
-    const QString path = kit::dialogs().chooseFile(m_window, {false, tr("Open"), {}, WorkFileSuffix, WorkFileFilter});
+    const QString path = chooseWorkFile(m_window, false, tr("Open"));
     if (path.isEmpty())
         return;
     try {
@@ -226,7 +224,7 @@ void Document::open()
 
 void Document::save()
 {
-    const QString path = kit::dialogs().chooseFile(m_window, {true, tr("Save"), {}, WorkFileSuffix, WorkFileFilter});
+    const QString path = chooseWorkFile(m_window, true, tr("Save"));
     if (path.isEmpty())
         return;
     WorkFile file = contents();
@@ -259,9 +257,7 @@ void Document::handOn(Command command)
             m_details = answered;
             m_detailsAsked = true;
         }
-        Statement s = statement();
-        s.details = m_details;
-        s.date = QDate::currentDate();
+        const Statement s = statement();
         switch (command) {
         case Command::Print:
             return print(m_window, s);

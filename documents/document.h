@@ -103,6 +103,9 @@ struct FileKind
 };
 void setFileKinds(QList<FileKind> kinds);
 
+// The work file chosen to open or to save as; empty when cancelled.
+QString chooseWorkFile(QWidget *parent, bool save, const QString &caption);
+
 // Reads the file whole and checks it against its kind before anything is touched, then
 // opens it as its kind says. Asked from a window (`from`), only a kind that window opens.
 // Throws WorkFileError.

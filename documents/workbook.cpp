@@ -105,9 +105,7 @@ WorkbookCell typedCell(const QString &typed)
     }
 }
 
-namespace {
-
-QList<QList<WorkbookCell>> headRows(const Statement &s)
+QList<QList<WorkbookCell>> statementHead(const Statement &s)
 {
     QList<QList<WorkbookCell>> rows{boldRow({s.title})};
     const QStringList labels{QStringLiteral("Name of work"), QStringLiteral("Place"), QStringLiteral("Date")};
@@ -119,13 +117,11 @@ QList<QList<WorkbookCell>> headRows(const Statement &s)
     return rows << QList<WorkbookCell>{};
 }
 
-} // namespace
-
 Workbook statementWorkbook(const Statement &statement)
 {
     Workbook book;
     for (const StatementTable &table : statement.tables) {
-        WorkbookSheet sheet{table.title, book.isEmpty() ? headRows(statement) : QList<QList<WorkbookCell>>()};
+        WorkbookSheet sheet{table.title, book.isEmpty() ? statementHead(statement) : QList<QList<WorkbookCell>>()};
         if (table.typed) {
             sheet.rows << boldRow(table.header);
             for (const QStringList &row : table.rows)

@@ -34,6 +34,8 @@ using Workbook = QList<WorkbookSheet>;
 WorkbookCell typedCell(const QString &typed);
 WorkbookCell textCell(const QString &text, bool bold = false);
 QList<WorkbookCell> boldRow(const QStringList &texts);
+// The title, the details and each field of the statement, then an empty row.
+QList<QList<WorkbookCell>> statementHead(const Statement &s);
 
 Workbook statementWorkbook(const Statement &statement);
 

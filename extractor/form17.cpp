@@ -108,7 +108,7 @@ Form17::Form17() : WorkWindow("Form17", QStringLiteral("Material Extractor"), QS
         // A screen reader would read out every blank of the caption: both controls are
         // named by the item alone, and the caption with its unit is their description.
         for (QWidget *control : std::initializer_list<QWidget *>{check, text}) {
-            control->setAccessibleName(QString::fromLatin1(row.name).simplified());
+            control->setAccessibleName(QString::fromStdString(itemName(i + 1)));
             control->setAccessibleDescription(caption(row).simplified());
         }
     }
@@ -169,14 +169,14 @@ void Form17::item_Click(int index)
 
 void Form17::item_Change(int index)
 {
-    emit quantitiesChanged();
     QLineEdit *text = m_texts[std::size_t(index)];
     if (!isBlank(text->text().toStdString())) {
+        emit quantitiesChanged();
         reportingFailures([this] { material(); });
         return;
     }
     // An emptied box is never left empty. "0" is itself a change: this handler runs again
-    // inside setText and recomputes from the very texts a second run would read.
+    // inside setText, says the quantities changed and recomputes.
     text->setText(QStringLiteral("0"));
     text->setFocus();
 }
@@ -248,10 +248,8 @@ documents::DocumentTerms Form17::document()
                                                QStringLiteral("Unit")},
                               .tableTitle = QStringLiteral("Materials needed")};
     for (int n = 1; n <= ItemCount; ++n) {
-        const WorkItem &row = WorkItems[n - 1];
-        const QString unit = QString::fromLatin1(row.unit).remove(QLatin1Char('(')).remove(QLatin1Char(')'));
-        d.inputs << documents::KeptInput{QStringLiteral("Text%1").arg(n), QString::fromLatin1(row.name).simplified(),
-                                         unit.trimmed()};
+        d.inputs << documents::KeptInput{QStringLiteral("Text%1").arg(n), QString::fromStdString(itemName(n)),
+                                         QString::fromStdString(itemUnit(n))};
         d.ticks << QStringLiteral("Check%1").arg(n);
         d.open << QStringLiteral("Text%1").arg(n);
     }

@@ -68,6 +68,26 @@ Checked sum(std::span<const Share> shares, const QuantityTexts &quantities)
 
 } // namespace
 
+std::string itemName(int item)
+{
+    std::string name;
+    for (const char *c = WorkItems[item - 1].name; *c; ++c) {
+        if (*c != ' ' || (!name.empty() && name.back() != ' '))
+            name += *c;
+    }
+    return name;
+}
+
+std::string itemUnit(int item)
+{
+    std::string unit;
+    for (const char *c = WorkItems[item - 1].unit; *c; ++c) {
+        if (*c != '(' && *c != ')' && *c != ' ')
+            unit += *c;
+    }
+    return unit;
+}
+
 MaterialTotals materialTotals(const QuantityTexts &quantities)
 {
     MaterialTotals t;

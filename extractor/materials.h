@@ -39,6 +39,10 @@ inline constexpr WorkItem WorkItems[WorkItemCount] = {
     {"Plastering with CM (1:5) Mix, 20 mm Thick", 10, "(Sqm)"},
 };
 
+// Item 1 to 12's name as a reader writes it, one blank between words, and its unit ("Cum").
+std::string itemName(int item);
+std::string itemUnit(int item);
+
 // Volumes in cubic metres unless named cft; bricks keep their fraction.
 struct MaterialTotals
 {

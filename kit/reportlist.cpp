@@ -59,6 +59,13 @@ QAction *ReportList::addCommand(const QString &text, const QKeySequence &shortcu
     return action;
 }
 
+void ReportList::addSeparator()
+{
+    auto *line = new QAction(this);
+    line->setSeparator(true);
+    addAction(line);
+}
+
 QStringList ReportList::headerTexts() const
 {
     QStringList cells;

@@ -35,6 +35,7 @@ public:
     // A context-menu command whose shortcut works only while the list has the focus, so
     // that nothing typed into a box can start it.
     QAction *addCommand(const QString &text, const QKeySequence &shortcut, std::function<void()> run);
+    void addSeparator();
 
     QStringList headerTexts() const;
     // Each row's cells; with `chosenOnly`, the selected rows, or all when none is.
