@@ -5,7 +5,7 @@
 #include <QCoreApplication>
 #include <QTreeWidget>
 
-using namespace ratebook;
+namespace ratebook {
 
 namespace {
 
@@ -116,3 +116,5 @@ QString refusal(const QString &what, const QString &name, const QString &typed, 
         return tr("The %1 typed for %2, \"%3\", has more than two decimals.").arg(what, name, typed);
     return tr("The %1 typed for %2, \"%3\", is not a number.").arg(what, name, typed);
 }
+
+} // namespace ratebook

@@ -10,6 +10,8 @@
 
 class QTreeWidgetItem;
 
+namespace ratebook {
+
 enum Column { NoColumn, DescriptionColumn, QuantityColumn, UnitColumn, RateColumn, PerColumn, AmountColumn, ColumnCount };
 
 inline constexpr const char *Headers[ColumnCount] = {"No.", "Description", "Quantity", "Unit", "Rate", "Per", "Amount"};
@@ -47,12 +49,14 @@ inline constexpr SayRow SayChoices[] = {{0, "no Say"}, {1, "rupee"}, {10, "10 ru
 // The kind of file that keeps an estimate.
 QString estimateKind();
 
-QString money(ratebook::Paise paise);
-QList<AbstractRow> abstractRows(const ratebook::Abstract &abstract,
-                                const std::array<std::optional<ratebook::Paise>, ratebook::WorkItemCount> &typed);
+QString money(Paise paise);
+QList<AbstractRow> abstractRows(const Abstract &abstract,
+                                const std::array<std::optional<Paise>, WorkItemCount> &typed);
 // A row of the window's table; how it shows is the table's to say.
 QTreeWidgetItem *treeItem(const AbstractRow &row);
 bool isBold(RowKind kind);
 
 // Why a rate or a percentage typed for `name` is refused.
-QString refusal(const QString &what, const QString &name, const QString &text, const ratebook::BadFigure &failure);
+QString refusal(const QString &what, const QString &name, const QString &text, const BadFigure &failure);
+
+} // namespace ratebook

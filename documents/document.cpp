@@ -57,12 +57,17 @@ QString fileToWrite(QWidget *window, const CommandRow &row, const QString &title
                                               QString::fromLatin1(row.filter)});
 }
 
+[[noreturn]] void cannotWrite(const QString &path, const QString &why)
+{
+    throw std::runtime_error(QStringLiteral("%1 could not be written (%2)").arg(path, why).toStdString());
+}
+
 // Throws, naming the file and why, unless it was written whole.
 void save(const QString &path, const std::function<bool(QIODevice &)> &write)
 {
     const QString failure = saveWhole(path, write);
     if (!failure.isEmpty())
-        throw std::runtime_error(QStringLiteral("%1 could not be written (%2)").arg(path, failure).toStdString());
+        cannotWrite(path, failure);
 }
 
 void exportPdf(QWidget *window, const CommandRow &row, const Statement &s)
@@ -90,8 +95,7 @@ void exportWorkbook(QWidget *window, const CommandRow &row, const QString &title
     QTemporaryFile written(QDir::temp().filePath(QStringLiteral("ratebook-XXXXXX.xlsx")));
     QString error;
     if (!written.open() || !write(book, written.fileName(), &error) || !written.seek(0)) {
-        const QString why = error.isEmpty() ? written.errorString() : error;
-        throw std::runtime_error(QStringLiteral("%1 could not be written (%2)").arg(path, why).toStdString());
+        cannotWrite(path, error.isEmpty() ? written.errorString() : error);
     }
     const QByteArray bytes = written.readAll();
     save(path, [&bytes](QIODevice &file) { return file.write(bytes) == bytes.size(); });
