@@ -6,7 +6,7 @@
 // is an integer of paise or thousandths, so the lines add up to the total printed.
 #pragma once
 
-#include "abstract/money.h"
+#include "common/money.h"
 #include "datasheet/unitrates.h"
 #include "extractor/materials.h"
 

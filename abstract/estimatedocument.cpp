@@ -158,7 +158,7 @@ void AbstractWindow::load(const documents::WorkFile &file)
     }
     m_inputs.sayTo = file.parts.value(SayKey).toInt();
     m_say->setCurrentIndex(m_say->findData(m_inputs.sayTo));
-    m_document->setDetails({file.work, file.place});
+    m_document->setDetails(file.details);
     setCosts(priced);
 }
 
@@ -166,8 +166,7 @@ documents::WorkFile AbstractWindow::contents() const
 {
     documents::WorkFile file = documents::Document::of(m_extractor)->contents();
     file.kind = estimateKind();
-    file.work = m_document->details().work;
-    file.place = m_document->details().place;
+    file.details = m_document->details();
     QJsonObject texts;
     for (auto it = m_costs.texts.cbegin(); it != m_costs.texts.cend(); ++it)
         texts.insert(it.key(), it.value());

@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QPdfWriter>
 #include <QTemporaryFile>
+#include <QTreeView>
 
 #include <stdexcept>
 
@@ -147,21 +148,21 @@ QString chooseWorkFile(QWidget *parent, bool save, const QString &caption)
                                               QStringLiteral("ratebook files (*.ratebook)")});
 }
 
-Document::Document(kit::ReportList *table, DocumentTerms terms, DocumentHandlers handlers)
+Document::Document(QTreeView *table, DocumentTerms terms, DocumentHandlers handlers)
     : QObject(table->window())
     , m_table(table)
     , m_window(table->window())
     , m_terms(std::move(terms))
     , m_handlers(std::move(handlers))
 {
-    table->addSeparator();
+    kit::addSeparator(table);
     if (m_terms.opens)
-        table->addCommand(tr("Open…"), QKeySequence::Open, [this] { open(); });
-    table->addCommand(tr("Save…"), QKeySequence::Save, [this] { save(); });
-    table->addSeparator();
+        kit::addCommand(table, tr("Open…"), QKeySequence::Open, [this] { open(); });
+    kit::addCommand(table, tr("Save…"), QKeySequence::Save, [this] { save(); });
+    kit::addSeparator(table);
     for (const Command command : {Command::Print, Command::Pdf, Command::Workbook}) {
         const CommandRow &row = Commands[int(command)];
-        QAction *action = table->addCommand(QString::fromUtf8(row.text), row.shortcut, [=, this] { handOn(command); });
+        QAction *action = kit::addCommand(table, QString::fromUtf8(row.text), row.shortcut, [=, this] { handOn(command); });
         action->setObjectName(QLatin1String(row.name));
     }
 }
@@ -182,7 +183,7 @@ void Document::load(const WorkFile &file)
         for (const KeptInput &input : m_terms.inputs)
             control<QLineEdit>(m_window, input.control)->setText(file.texts.value(input.control));
     }
-    m_details = {file.work, file.place};
+    m_details->details = file.details;
     m_handlers.recompute();
 }
 
@@ -198,8 +199,7 @@ WorkFile Document::contents() const
         file.ticks.insert(name, control<QAbstractButton>(m_window, name)->isChecked());
     for (const QString &name : m_terms.open)
         file.open.insert(name, control<QWidget>(m_window, name)->isEnabled());
-    file.work = m_details.work;
-    file.place = m_details.place;
+    file.details = m_details->details;
     return file;
 }
 
@@ -210,8 +210,8 @@ Statement Document::statement() const
     StatementTable inputs{m_terms.inputsTitle, m_terms.inputsHeader, {}, {}, {}, true};
     for (const KeptInput &input : m_terms.inputs)
         inputs.rows << QStringList{input.name, control<QLineEdit>(m_window, input.control)->text(), input.unit};
-    const StatementTable table{m_terms.tableTitle, m_table->headerTexts(), m_table->rowTexts(), {}, {}, false};
-    return {m_terms.title, m_details, QDate::currentDate(), {}, {inputs, table}, {}};
+    const StatementTable table{m_terms.tableTitle, kit::headerTexts(m_table), kit::rowTexts(m_table), {}, {}, false};
+    return {m_terms.title, m_details->details, QDate::currentDate(), {}, {inputs, table}, {}};
 }
 
 void Document::open()
@@ -244,7 +244,7 @@ void Document::handOn(Command command)
 {
     const CommandRow &row = Commands[int(command)];
     const QString title = QString::fromUtf8(row.text).chopped(1);
-    if (m_table->topLevelItemCount() == 0) {
+    if (m_table->model()->rowCount() == 0) {
         kit::showMessage(m_window, tr("The table is empty, so there is nothing to %1. Work out the figures first.")
                                        .arg(QLatin1String(row.verb)), title);
         return;
@@ -254,12 +254,12 @@ void Document::handOn(Command command)
         return;
     }
     try {
-        if (!m_detailsAsked) {
-            kit::WorkDetails answered = m_details;
-            if (!kit::askDetails(m_window, answered))
+        if (!m_details->asked) {
+            WorkDetails answered = m_details->details;
+            if (!askDetails(m_window, answered))
                 return;
-            m_details = answered;
-            m_detailsAsked = true;
+            m_details->details = answered;
+            m_details->asked = true;
         }
         const Statement s = statement();
         switch (command) {
@@ -273,6 +273,16 @@ void Document::handOn(Command command)
     } catch (const std::exception &failure) {
         kit::showMessage(m_window, QString::fromStdString(failure.what()) + QLatin1Char('.'), title);
     }
+}
+
+bool askDetails(QWidget *parent, WorkDetails &details)
+{
+    kit::Form form{QStringLiteral("statementDetails"), QStringLiteral("Statement"),
+                   {{QStringLiteral("&Name of work:"), details.work}, {QStringLiteral("&Place:"), details.place}}};
+    if (!kit::dialogs().askForm(parent, form))
+        return false;
+    details = {form.fields[0].value, form.fields[1].value};
+    return true;
 }
 
 void setFileKinds(QList<FileKind> kinds)

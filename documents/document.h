@@ -13,12 +13,11 @@
 #include <QObject>
 
 #include <functional>
+#include <memory>
 
 class QWidget;
 
-namespace ratebook::kit {
-class ReportList;
-}
+class QTreeView;
 
 namespace ratebook::documents {
 
@@ -66,7 +65,7 @@ class Document : public QObject
 
 public:
     // Lives as long as the table's window.
-    Document(kit::ReportList *table, DocumentTerms terms, DocumentHandlers handlers);
+    Document(QTreeView *table, DocumentTerms terms, DocumentHandlers handlers);
     static Document *of(const QWidget *window);
 
     const DocumentTerms &terms() const { return m_terms; }
@@ -76,8 +75,10 @@ public:
     void load(const WorkFile &file);
     WorkFile contents() const;
     Statement statement() const;
-    kit::WorkDetails details() const { return m_details; }
-    void setDetails(const kit::WorkDetails &details) { m_details = details; }
+    WorkDetails details() const { return m_details->details; }
+    void setDetails(const WorkDetails &details) { m_details->details = details; }
+    // Documents of one piece of work share its name and place, asked once for all.
+    void shareDetails(const Document &with) { m_details = with.m_details; }
 
 private:
     enum class Command { Print, Pdf, Workbook };
@@ -86,13 +87,21 @@ private:
     void save();
     void handOn(Command command);
 
-    kit::ReportList *m_table;
+    struct Details
+    {
+        WorkDetails details;
+        bool asked = false; // once, the first time a statement is made
+    };
+
+    QTreeView *m_table;
     QWidget *m_window;
     DocumentTerms m_terms;
     DocumentHandlers m_handlers;
-    kit::WorkDetails m_details;
-    bool m_detailsAsked = false; // once a window, the first time a statement is made
+    std::shared_ptr<Details> m_details = std::make_shared<Details>();
 };
+
+// The name of work and its place, prefilled; false when cancelled.
+bool askDetails(QWidget *parent, WorkDetails &details);
 
 // Every kind of file, the window whose Open… takes it, and how: app/ states them once.
 struct FileKind

@@ -4,7 +4,7 @@
 // PDF (one layout, laid out on any paged device).
 #pragma once
 
-#include "kit/dialogs.h"
+#include "documents/workfile.h"
 
 #include <QDate>
 #include <QList>
@@ -29,7 +29,7 @@ struct StatementTable
 struct Statement
 {
     QString title;
-    kit::WorkDetails details;
+    WorkDetails details;
     QDate date;
     QList<std::pair<QString, QString>> fields; // more "label: value" lines after the date
     QList<StatementTable> tables;

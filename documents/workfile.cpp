@@ -18,8 +18,9 @@ namespace ratebook::documents {
 
 namespace {
 
-// A file of a few dozen short texts; anything near this size was never written by us.
-constexpr qint64 MaxFileBytes = 1 << 20;
+// An estimate of some thousands of measurement lines fills a few megabytes; anything near
+// this size was never written by us.
+constexpr qint64 MaxFileBytes = 16 << 20;
 // What a QLineEdit holds: a longer text would be cut short in its box.
 constexpr int MaxTextLength = 32767;
 
@@ -43,7 +44,7 @@ QJsonObject readObject(const QString &path)
     if (file.error() != QFileDevice::NoError)
         refuse(path, tr("it cannot be read (%1)").arg(file.errorString()));
     if (bytes.size() > MaxFileBytes)
-        refuse(path, tr("it is larger than 1 MB, far larger than any ratebook file"));
+        refuse(path, tr("it is larger than 16 MB, far larger than any ratebook file"));
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
     if (error.error != QJsonParseError::NoError)
@@ -118,7 +119,7 @@ QJsonObject toObject(const QMap<QString, T> &values)
 }
 
 // The version first: a newer file may differ in anything after it.
-QString checkedKind(const QString &path, const QJsonObject &top)
+int checkedVersion(const QString &path, const QJsonObject &top)
 {
     if (!top.contains(QStringLiteral("version")))
         refuse(path, tr("it lacks \"version\""));
@@ -128,6 +129,12 @@ QString checkedKind(const QString &path, const QJsonObject &top)
     if (version > WorkFileVersion)
         throw WorkFileError(tr("\"%1\" was saved by a newer ratebook (file version %2); this one reads version %3.")
                                 .arg(shownPath(path)).arg(version).arg(WorkFileVersion));
+    return int(version);
+}
+
+QString checkedKind(const QString &path, const QJsonObject &top)
+{
+    checkedVersion(path, top);
     const QString kind = top.value(QStringLiteral("kind")).toString();
     if (kind.isEmpty())
         refuse(path, tr("\"kind\" is not a text"));
@@ -170,6 +177,7 @@ WorkFile readWorkFile(const QString &path, const FileLayout &layout)
     const QJsonObject top = readObject(path);
     WorkFile file;
     file.kind = checkedKind(path, top);
+    file.version = checkedVersion(path, top);
     if (file.kind != layout.kind)
         refuse(path, tr("it holds %1, not %2").arg(file.kind, layout.kind));
     QStringList keys{"version", "kind", "saved", "work", "place", "texts"};
@@ -177,11 +185,13 @@ WorkFile readWorkFile(const QString &path, const FileLayout &layout)
         keys << QStringLiteral("ticks");
     if (!layout.open.isEmpty())
         keys << QStringLiteral("open");
-    for (const FilePart &part : layout.parts)
+    QList<FilePart> parts = layout.parts;
+    parts.removeIf([&file](const FilePart &part) { return part.since > file.version; });
+    for (const FilePart &part : parts)
         keys << part.key;
     checkKeys(path, top, keys, {});
-    file.work = valueOf<QString>(path, top, QStringLiteral("work"));
-    file.place = valueOf<QString>(path, top, QStringLiteral("place"));
+    file.details.work = valueOf<QString>(path, top, QStringLiteral("work"));
+    file.details.place = valueOf<QString>(path, top, QStringLiteral("place"));
     file.saved = QDateTime::fromString(valueOf<QString>(path, top, QStringLiteral("saved")), Qt::ISODate);
     if (!file.saved.isValid())
         refuse(path, tr("\"saved\" is not a date and time"));
@@ -190,7 +200,7 @@ WorkFile readWorkFile(const QString &path, const FileLayout &layout)
         file.ticks = readGroup<bool>(path, top, QStringLiteral("ticks"), layout.ticks);
     if (!layout.open.isEmpty())
         file.open = readGroup<bool>(path, top, QStringLiteral("open"), layout.open);
-    for (const FilePart &part : layout.parts) {
+    for (const FilePart &part : parts) {
         part.check(path, top.value(part.key));
         file.parts.insert(part.key, top.value(part.key));
     }
@@ -200,11 +210,11 @@ WorkFile readWorkFile(const QString &path, const FileLayout &layout)
 void writeWorkFile(const QString &path, const WorkFile &file)
 {
     QJsonObject top{
-        {QStringLiteral("version"), WorkFileVersion},
+        {QStringLiteral("version"), file.version},
         {QStringLiteral("kind"), file.kind},
         {QStringLiteral("saved"), file.saved.toUTC().toString(Qt::ISODate)},
-        {QStringLiteral("work"), file.work},
-        {QStringLiteral("place"), file.place},
+        {QStringLiteral("work"), file.details.work},
+        {QStringLiteral("place"), file.details.place},
         {QStringLiteral("texts"), toObject(file.texts)},
     };
     if (!file.ticks.isEmpty())

@@ -15,14 +15,26 @@
 
 namespace ratebook::documents {
 
-inline constexpr int WorkFileVersion = 1;
+// The newest version this program reads. Each file is written in the oldest version that
+// holds what it keeps, so that an older program still opens what it can read whole.
+inline constexpr int WorkFileVersion = 2;
+
+// What the work is called and where it is: every document carries them, and either may
+// stay empty.
+struct WorkDetails
+{
+    QString work;
+    QString place;
+};
 
 // A part of a file beyond the boxes, which its document reads itself: the value under
-// `key`, which `check` refuses (through refuse()) when it is not sound.
+// `key`, which `check` refuses (through refuse()) when it is not sound. A file older than
+// the version that brought the part lacks it.
 struct FilePart
 {
     QString key;
     std::function<void(const QString &path, const QJsonValue &value)> check;
+    int since = 1;
 };
 
 // What a file of one kind holds, by the object names of the window's controls.
@@ -38,13 +50,13 @@ struct FileLayout
 struct WorkFile
 {
     QString kind;
+    int version = 1; // as read; to write, the oldest that holds the parts
     QMap<QString, QString> texts;
     QMap<QString, bool> ticks;
     QMap<QString, bool> open;
-    QString work;
-    QString place;
+    WorkDetails details;
     QDateTime saved;
-    QJsonObject parts; // each part's value, by its key
+    QJsonObject parts; // each part's value, by its key; those the file's version lacks are absent
 };
 
 // Carries the whole message for the user, the file's name included.

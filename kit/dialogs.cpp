@@ -11,6 +11,7 @@
 #include <QFormLayout>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPointer>
 
 namespace ratebook::kit {
@@ -45,44 +46,76 @@ QString fileDialog(QWidget *parent, const FileRequest &request)
     return dialog.selectedFiles().front();
 }
 
+// A field's editor, and how its text is read back.
+std::pair<QWidget *, std::function<QString()>> fieldEditor(const Form::Field &field)
+{
+    if (field.lines) {
+        auto *edit = new QPlainTextEdit(field.value);
+        edit->setTabChangesFocus(true);
+        edit->setFixedHeight(edit->fontMetrics().lineSpacing() * 4 + 12);
+        return {edit, [edit] { return edit->toPlainText(); }};
+    }
+    if (!field.choices.isEmpty()) {
+        auto *choice = new QComboBox;
+        choice->addItems(field.choices);
+        choice->setEditable(!field.fixed);
+        choice->setCurrentText(field.value);
+        return {choice, [choice] { return choice->currentText(); }};
+    }
+    auto *edit = new QLineEdit(field.value);
+    return {edit, [edit] { return edit->text(); }};
+}
+
 bool formDialog(QWidget *parent, Form &form)
 {
     QDialog dialog(parent);
     dialog.setObjectName(form.name);
     dialog.setWindowTitle(form.title);
     auto *layout = new QFormLayout(&dialog);
-    QList<QLineEdit *> edits;
+    QList<QLineEdit *> edits; // of the fields a suggestion fills
+    QList<std::function<QString()>> answers;
     for (const Form::Field &field : form.fields) {
-        auto *edit = new QLineEdit(field.value);
-        edit->setMinimumWidth(pixels(5400));
-        edits << edit;
-        if (edits.size() > 1 || form.suggestions.isEmpty()) {
-            layout->addRow(field.caption, edit);
+        auto [editor, answer] = fieldEditor(field);
+        editor->setMinimumWidth(pixels(5400));
+        answers << answer;
+        edits << qobject_cast<QLineEdit *>(editor);
+        if (answers.size() > 1 || form.suggestions.isEmpty()) {
+            layout->addRow(field.caption, editor);
             continue;
         }
         // The first field lists the suggestions and stays open to any text.
         auto *choice = new QComboBox;
         choice->setEditable(true);
-        choice->setLineEdit(edit);
+        choice->setLineEdit(edits.back());
         for (const QStringList &suggestion : form.suggestions)
             choice->addItem(suggestion.join(QStringLiteral(" @ ")) + QStringLiteral(" %"), suggestion);
         choice->setCurrentIndex(-1);
-        edit->setText(field.value);
+        edits.back()->setText(field.value);
         QObject::connect(choice, &QComboBox::activated, &dialog, [choice, &edits](int index) {
             const QStringList values = choice->itemData(index).toStringList();
-            for (qsizetype i = 0; i < edits.size() && i < values.size(); ++i)
-                edits[i]->setText(values[i]);
+            for (qsizetype i = 0; i < edits.size() && i < values.size(); ++i) {
+                if (edits[i])
+                    edits[i]->setText(values[i]);
+            }
         });
         layout->addRow(field.caption, choice);
     }
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    Form answered = form;
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, [&] {
+        for (qsizetype i = 0; i < answers.size(); ++i)
+            answered.fields[i].value = answers[i]().trimmed();
+        const QString why = form.refusal ? form.refusal(answered) : QString();
+        if (why.isEmpty())
+            dialog.accept();
+        else
+            showMessage(&dialog, why, form.title);
+    });
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     layout->addRow(buttons);
     if (dialog.exec() != QDialog::Accepted)
         return false;
-    for (qsizetype i = 0; i < edits.size(); ++i)
-        form.fields[i].value = edits[i]->text().trimmed();
+    form = answered;
     return true;
 }
 
@@ -113,16 +146,6 @@ const Dialogs &dialogs()
 void showMessage(QWidget *parent, const QString &prompt, const QString &title)
 {
     current().message(parent, Message{prompt, title});
-}
-
-bool askDetails(QWidget *parent, WorkDetails &details)
-{
-    Form form{QStringLiteral("statementDetails"), QStringLiteral("Statement"),
-              {{QStringLiteral("&Name of work:"), details.work}, {QStringLiteral("&Place:"), details.place}}, {}};
-    if (!current().askForm(parent, form))
-        return false;
-    details = {form.fields[0].value, form.fields[1].value};
-    return true;
 }
 
 } // namespace ratebook::kit

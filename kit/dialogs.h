@@ -32,13 +32,6 @@ struct FileRequest
     QString filter;    // "PDF (*.pdf)"
 };
 
-// What the work is called and where it is; either may stay empty.
-struct WorkDetails
-{
-    QString work;
-    QString place;
-};
-
 // A few texts asked at once. A suggestion fills every field in turn; the first field offers
 // them as a list.
 struct Form
@@ -47,12 +40,18 @@ struct Form
     {
         QString caption; // with its access key: "&Place:"
         QString value;
+        QStringList choices = {}; // offered in a list; any other text is taken too
+        bool fixed = false;       // one of the choices, and nothing else
+        bool lines = false;       // a text of several lines
     };
 
     QString name; // the dialog's object name
     QString title;
     QList<Field> fields;
-    QList<QStringList> suggestions;
+    QList<QStringList> suggestions = {};
+    // Why the answers cannot be taken, or empty when they can: the dialog then stays open,
+    // with what was typed, and says why.
+    std::function<QString(const Form &answered)> refusal = {};
 };
 
 struct Dialogs
@@ -73,7 +72,5 @@ Dialogs setDialogs(Dialogs replacement);
 const Dialogs &dialogs();
 
 void showMessage(QWidget *parent, const QString &prompt, const QString &title = QStringLiteral("ratebook"));
-// The name of work and its place, prefilled; false when cancelled.
-bool askDetails(QWidget *parent, WorkDetails &details);
 
 } // namespace ratebook::kit

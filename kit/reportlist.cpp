@@ -12,6 +12,81 @@
 
 namespace ratebook::kit {
 
+namespace {
+
+// As tab-separated lines for a spreadsheet and as an HTML table for a word processor.
+QMimeData *chosenRowsAsMimeData(const QTreeView *table)
+{
+    QString text;
+    QString html = QStringLiteral("<table>");
+    auto add = [&](const QStringList &cells, const QString &tag) {
+        text += cells.join(QLatin1Char('\t')) + QLatin1Char('\n');
+        html += QStringLiteral("<tr>");
+        for (const QString &cell : cells)
+            html += QStringLiteral("<%1>%2</%1>").arg(tag, cell.toHtmlEscaped());
+        html += QStringLiteral("</tr>");
+    };
+    add(headerTexts(table), QStringLiteral("th"));
+    for (const QStringList &row : rowTexts(table, true))
+        add(row, QStringLiteral("td"));
+    auto *data = new QMimeData;
+    data->setText(text);
+    data->setHtml(html + QStringLiteral("</table>"));
+    return data;
+}
+
+} // namespace
+
+QAction *addCommand(QAbstractItemView *table, const QString &text, const QKeySequence &shortcut,
+                    std::function<void()> run)
+{
+    auto *action = new QAction(text, table);
+    action->setShortcut(shortcut);
+    action->setShortcutContext(Qt::WidgetShortcut);
+    QObject::connect(action, &QAction::triggered, table, std::move(run));
+    table->addAction(action);
+    return action;
+}
+
+void addSeparator(QAbstractItemView *table)
+{
+    auto *line = new QAction(table);
+    line->setSeparator(true);
+    table->addAction(line);
+}
+
+void offerCopy(QTreeView *table)
+{
+    table->setContextMenuPolicy(Qt::ActionsContextMenu);
+    addCommand(table, QObject::tr("Copy"), QKeySequence::Copy,
+               [table] { QGuiApplication::clipboard()->setMimeData(chosenRowsAsMimeData(table)); });
+}
+
+QStringList headerTexts(const QTreeView *table)
+{
+    QStringList cells;
+    for (int column = 0; column < table->model()->columnCount(); ++column)
+        cells << table->model()->headerData(column, Qt::Horizontal).toString();
+    return cells;
+}
+
+QList<QStringList> rowTexts(const QTreeView *table, bool chosenOnly)
+{
+    const QAbstractItemModel *model = table->model();
+    const QItemSelectionModel *selection = table->selectionModel();
+    const bool chosen = chosenOnly && selection && selection->hasSelection();
+    QList<QStringList> rows;
+    for (int row = 0; row < model->rowCount(); ++row) {
+        if (chosen && !selection->isRowSelected(row, {}))
+            continue;
+        QStringList cells;
+        for (int column = 0; column < model->columnCount(); ++column)
+            cells << model->index(row, column).data().toString();
+        rows << cells;
+    }
+    return rows;
+}
+
 ReportList::ReportList(QWidget *parent, const char *name, const QFont &font) : QTreeWidget(parent)
 {
     setObjectName(QString::fromLatin1(name));
@@ -26,8 +101,7 @@ ReportList::ReportList(QWidget *parent, const char *name, const QFont &font) : Q
     setColumnCount(0);
     // Several rows can be chosen for copying out.
     setSelectionMode(QAbstractItemView::ExtendedSelection);
-    setContextMenuPolicy(Qt::ActionsContextMenu);
-    addCommand(tr("Copy"), QKeySequence::Copy, [this] { QGuiApplication::clipboard()->setMimeData(chosenRowsAsMimeData()); });
+    offerCopy(this);
 }
 
 void ReportList::addColumn(const QString &header, double widthTwips, Qt::Alignment alignment)
@@ -47,68 +121,6 @@ void ReportList::appendRow(std::span<const std::string> cells)
         item->setTextAlignment(column, Qt::Alignment(headerItem()->textAlignment(column)));
     }
     addTopLevelItem(item);
-}
-
-QAction *ReportList::addCommand(const QString &text, const QKeySequence &shortcut, std::function<void()> run)
-{
-    auto *action = new QAction(text, this);
-    action->setShortcut(shortcut);
-    action->setShortcutContext(Qt::WidgetShortcut);
-    connect(action, &QAction::triggered, this, std::move(run));
-    addAction(action);
-    return action;
-}
-
-void ReportList::addSeparator()
-{
-    auto *line = new QAction(this);
-    line->setSeparator(true);
-    addAction(line);
-}
-
-QStringList ReportList::headerTexts() const
-{
-    QStringList cells;
-    for (int column = 0; column < columnCount(); ++column)
-        cells << headerItem()->text(column);
-    return cells;
-}
-
-QList<QStringList> ReportList::rowTexts(bool chosenOnly) const
-{
-    const bool chosen = chosenOnly && !selectedItems().isEmpty();
-    QList<QStringList> rows;
-    for (int i = 0; i < topLevelItemCount(); ++i) {
-        const QTreeWidgetItem *item = topLevelItem(i);
-        if (chosen && !item->isSelected())
-            continue;
-        QStringList cells;
-        for (int column = 0; column < columnCount(); ++column)
-            cells << item->text(column);
-        rows << cells;
-    }
-    return rows;
-}
-
-// As tab-separated lines for a spreadsheet and as an HTML table for a word processor.
-QMimeData *ReportList::chosenRowsAsMimeData() const
-{
-    QString text;
-    QString html = QStringLiteral("<table>");
-    auto add = [&](const QStringList &cells, const QString &tag) {
-        text += cells.join(QLatin1Char('\t')) + QLatin1Char('\n');
-        html += QStringLiteral("<tr>");
-        for (const QString &cell : cells)
-            html += QStringLiteral("<%1>%2</%1>").arg(tag, cell.toHtmlEscaped());
-        html += QStringLiteral("</tr>");
-    };
-    add(headerTexts(), QStringLiteral("th"));
-    for (const QStringList &row : rowTexts(true))
-        add(row, QStringLiteral("td"));
-    auto *data = new QMimeData;
-    data->setText(text);
-    data->setHtml(html + QStringLiteral("</table>"));
-    return data;
 }
 
 } // namespace ratebook::kit

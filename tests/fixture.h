@@ -54,11 +54,14 @@ struct Answers
             fileRequests << request;
             return file;
         },
-        [this](QWidget *, ratebook::kit::Form &form) {
+        [this](QWidget *, ratebook::kit::Form &form) { // a refusal cancels it, once said
             for (qsizetype i = 0; i < form.fields.size() && i < formAnswers.size(); ++i)
                 form.fields[i].value = formAnswers[i];
             forms << form.name;
-            return !formAnswers.isEmpty();
+            const QString refused = form.refusal ? form.refusal(form) : QString();
+            if (!refused.isEmpty())
+                messages << form.title + '|' + refused;
+            return !formAnswers.isEmpty() && refused.isEmpty();
         },
         [this](QWidget *, QPrinter &printer) { // to a PDF, as a user's choice of printer may
             printer.setOutputFileName(file);

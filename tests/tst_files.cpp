@@ -114,7 +114,7 @@ private slots:
         QTest::newRow("an estimate's Say to the nearest 50") << extractor
             << edited("estimate", "\"say\": 100", "\"say\": 50") << "\"say\" is not" << bad;
         QTest::newRow("a newer version")
-            << data << edited("costs", "\"version\": 1", "\"version\": 2") << "newer" << bad;
+            << data << edited("costs", "\"version\": 1", "\"version\": 3") << "newer" << bad;
         QTest::newRow("not JSON") << data << QByteArray("cement1=250") << "(illegal" << bad;
         QTest::newRow("a folder") << data << QByteArray() << "folder" << dir.filePath(".");
         QTest::newRow("a file that fails as it is read")

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 ratebook developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Money as a reader checks it with a calculator.
-#include "abstract/money.h"
+#include "common/money.h"
 
 #include <QTest>
 

@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 ratebook developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Exact money for the abstract of estimate: paise, thousandths and hundredths held as integers,
-// each step rounded half away from zero and checked, so the lines on the page add up to the
-// total printed under them and the words say the same figure.
+// Exact figures: paise, thousandths and hundredths held as integers, each step rounded half
+// away from zero and checked, so the lines on the page add up to the total printed under
+// them and the words say the same figure. The abstract's money and the measurements' lines.
 #pragma once
 
 #include "common/numbertext.h"
@@ -15,7 +15,7 @@ namespace ratebook {
 
 using Paise = std::int64_t;       // 100 to the rupee
 using Thousandths = std::int64_t; // of a unit of work: 1.000 Cum is 1000
-using Hundredths = std::int64_t;  // of a percent: 5 % is 500
+using Hundredths = std::int64_t;  // of a percent (5 % is 500), or of a unit (0.01 Cum is 1)
 
 // A rate or percentage typed by the user that cannot be taken.
 class BadFigure : public ComputeError

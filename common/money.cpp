@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 ratebook developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "abstract/money.h"
+#include "common/money.h"
 
 #include "common/digitpattern.h"
 
