@@ -43,7 +43,7 @@ AbstractRow row(RowKind kind, const QString &description, const QString &amount,
     QStringList cells(ColumnCount);
     cells[DescriptionColumn] = description;
     cells[AmountColumn] = amount;
-    return {kind, index, cells, {}};
+    return {kind, index, cells};
 }
 
 } // namespace
@@ -58,18 +58,22 @@ QString money(Paise paise)
     return text(fixedText(paise, 2, true));
 }
 
-QList<AbstractRow> abstractRows(const Abstract &a, const std::array<std::optional<Paise>, WorkItemCount> &typed)
+QList<AbstractRow> abstractRows(const Abstract &a, const EstimateInputs &inputs)
 {
     QList<AbstractRow> rows;
     for (const AbstractHead &head : a.heads) {
-        rows << row(RowKind::Head, text(head.title), {});
+        rows << row(RowKind::Head, text(head.title), {}, head.head);
         for (const AbstractLine &line : head.lines) {
-            AbstractRow item{RowKind::Item, line.item, {}, {}};
-            item.cells = QStringList{QString::number(line.item), text(line.description),
+            const bool own = line.item == 0;
+            AbstractRow item{own ? RowKind::OwnItem : RowKind::Item, own ? line.own : line.item, {}};
+            item.cells = QStringList{text(line.number), text(line.description),
                                      text(fixedText(line.quantity, 3)), text(line.unit), rateCell(line),
-                                     text(ratePer(line.item)), line.amount ? money(*line.amount) : QString()};
-            if (const std::optional<Paise> &rate = typed[std::size_t(line.item - 1)])
+                                     text(line.perUnit()), line.amount ? money(*line.amount) : QString()};
+            const std::optional<Paise> &rate = own ? inputs.ownItems[std::size_t(line.own)].rate
+                                                   : inputs.typedRates[std::size_t(line.item - 1)];
+            if (rate)
                 item.typed = text(fixedText(*rate, 2));
+            item.measured = own && inputs.ownItems[std::size_t(line.own)].measured.has_value();
             rows << item;
         }
         rows << row(RowKind::Subtotal, tr("Subtotal"), money(head.subtotal));
@@ -95,7 +99,7 @@ QList<AbstractRow> abstractRows(const Abstract &a, const std::array<std::optiona
 
 bool isBold(RowKind kind)
 {
-    return kind != RowKind::Item && kind != RowKind::AddOn;
+    return kind != RowKind::Item && kind != RowKind::OwnItem && kind != RowKind::AddOn;
 }
 
 QTreeWidgetItem *treeItem(const AbstractRow &row)
@@ -103,17 +107,23 @@ QTreeWidgetItem *treeItem(const AbstractRow &row)
     auto *item = new QTreeWidgetItem(row.cells);
     item->setData(0, KindRole, int(row.kind));
     item->setData(0, IndexRole, row.index);
-    if (row.kind == RowKind::Item) {
+    if (row.kind == RowKind::Item || row.kind == RowKind::OwnItem) {
         item->setFlags(item->flags() | Qt::ItemIsEditable);
         item->setData(RateColumn, TypedRole, row.typed);
+        item->setData(QuantityColumn, MeasuredRole, row.measured);
+        if (row.measured)
+            item->setToolTip(QuantityColumn, tr("The net of its details of measurement"));
     }
     return item;
 }
 
-QString refusal(const QString &what, const QString &name, const QString &typed, const BadFigure &failure)
+QString refusal(const QString &what, const QString &name, const QString &typed, const BadFigure &failure,
+                int decimals)
 {
-    if (failure.why() == BadFigure::TooManyDecimals)
-        return tr("The %1 typed for %2, \"%3\", has more than two decimals.").arg(what, name, typed);
+    if (failure.why() == BadFigure::TooManyDecimals) {
+        const QString places = decimals == 3 ? tr("three") : tr("two");
+        return tr("The %1 typed for %2, \"%3\", has more than %4 decimals.").arg(what, name, typed, places);
+    }
     return tr("The %1 typed for %2, \"%3\", is not a number.").arg(what, name, typed);
 }
 

@@ -21,20 +21,23 @@ inline bool isFigureColumn(int column)
     return column == QuantityColumn || column == RateColumn || column == AmountColumn;
 }
 
-enum class RowKind { Head, Item, Subtotal, Total, AddOn, GrandTotal, Say };
+enum class RowKind { Head, Item, OwnItem, Subtotal, Total, AddOn, GrandTotal, Say };
 
-// Kept on a row in the window: its kind and the item or add-on it is, on its first cell;
-// an item's rate typed by hand, on its rate cell.
+// Kept on a row in the window: its kind and the item, sub-head or add-on it is, on its first
+// cell; an item's rate typed by hand, on its rate cell; whether an own item's quantity is
+// measured, on its quantity cell.
 inline constexpr int KindRole = Qt::UserRole;
 inline constexpr int IndexRole = Qt::UserRole + 1;
 inline constexpr int TypedRole = Qt::UserRole + 2;
+inline constexpr int MeasuredRole = Qt::UserRole + 3;
 
 struct AbstractRow
 {
     RowKind kind;
-    int index; // the item, 1 to 12, or the add-on, from 0
+    int index; // the item, 1 to 12; the own item, the sub-head or the add-on, from 0
     QStringList cells;
-    QString typed; // an item's rate as typed by hand
+    QString typed = {};    // an item's rate as typed by hand
+    bool measured = false; // an own item's quantity is its measurements' net
 };
 
 // What the grand total may be rounded to for Say, and how the window offers it.
@@ -50,13 +53,13 @@ inline constexpr SayRow SayChoices[] = {{0, "no Say"}, {1, "rupee"}, {10, "10 ru
 QString estimateKind();
 
 QString money(Paise paise);
-QList<AbstractRow> abstractRows(const Abstract &abstract,
-                                const std::array<std::optional<Paise>, WorkItemCount> &typed);
+QList<AbstractRow> abstractRows(const Abstract &abstract, const EstimateInputs &inputs);
 // A row of the window's table; how it shows is the table's to say.
 QTreeWidgetItem *treeItem(const AbstractRow &row);
 bool isBold(RowKind kind);
 
-// Why a rate or a percentage typed for `name` is refused.
-QString refusal(const QString &what, const QString &name, const QString &text, const BadFigure &failure);
+// Why a rate, quantity or percentage typed for `name` is refused; `decimals` it may have.
+QString refusal(const QString &what, const QString &name, const QString &text, const BadFigure &failure,
+                int decimals = 2);
 
 } // namespace ratebook

@@ -2,8 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "abstract/abstractwindow.h"
 
-#include "abstract/abstractrows.h"
 #include "common/numbertext.h"
+#include "measurement/measurementmodel.h"
+#include "measurement/measurementwindow.h"
 #include "kit/dialogs.h"
 #include "kit/reportlist.h"
 #include "kit/uikit.h"
@@ -33,15 +34,16 @@ const QList<QStringList> AddOnSuggestions{
 };
 
 
-// Whichever cell of an item's row is opened, its rate is; an add-on's row opens its dialog.
+// An item's rate, and the quantity of an item of one's own not measured, open in their cells;
+// any other cell of an item of one's own, or of an add-on, asks for it whole.
 class AbstractTable : public kit::ReportList
 {
 public:
-    AbstractTable(QWidget *parent, std::function<void(int addOn)> changeAddOn)
-        : ReportList(parent, "ListView1", kit::sansFont(9.75)), m_changeAddOn(std::move(changeAddOn))
+    AbstractTable(QWidget *parent, std::function<void(const QModelIndex &cell)> ask)
+        : ReportList(parent, "ListView1", kit::sansFont(9.75)), m_ask(std::move(ask))
     {
         setEditTriggers(DoubleClicked | EditKeyPressed);
-        // A total that names what it leaves out runs on to a second line.
+        // A total that names what it leaves out, or a long description, runs on to more lines.
         setUniformRowHeights(false);
         setWordWrap(true);
         setTextElideMode(Qt::ElideNone);
@@ -55,24 +57,28 @@ protected:
         const auto kind = RowKind(first.data(KindRole).toInt());
         if (kind == RowKind::Item)
             return ReportList::edit(index.siblingAtColumn(RateColumn), trigger, event);
+        const bool inCell = index.column() == RateColumn
+                            || (index.column() == QuantityColumn && !index.data(MeasuredRole).toBool());
+        if (kind == RowKind::OwnItem && inCell)
+            return ReportList::edit(index, trigger, event);
         const bool asked = trigger == DoubleClicked || trigger == EditKeyPressed || trigger == AllEditTriggers;
-        if (kind == RowKind::AddOn && asked && index.isValid())
-            QTimer::singleShot(0, this, [this, addOn = first.data(IndexRole).toInt()] { m_changeAddOn(addOn); });
+        if ((kind == RowKind::OwnItem || kind == RowKind::AddOn) && asked && index.isValid())
+            QTimer::singleShot(0, this, [this, cell = QPersistentModelIndex(index)] { m_ask(cell); });
         return false;
     }
 
 private:
-    std::function<void(int addOn)> m_changeAddOn;
+    std::function<void(const QModelIndex &cell)> m_ask;
 };
 
 // How each cell shows: sub-heads and totals in bold, figures flush right, a long
-// description wrapped at its column's width; and a rate typed in its cell, which opens on
-// the rate typed before, or empty with the analysed rate shown faintly, and is taken once
-// the editor has closed. Said once here, so a row costs no more than its texts.
+// description wrapped at its column's width; and a rate or quantity typed in its cell, which
+// opens on what was typed before, or empty with the analysed rate shown faintly, and is taken
+// once the editor has closed. Said once here, so a row costs no more than its texts.
 class Cells : public QStyledItemDelegate
 {
 public:
-    Cells(QTreeView *view, std::function<void(int item, const QString &text)> typed)
+    Cells(QTreeView *view, std::function<void(const QModelIndex &cell, const QString &text)> typed)
         : QStyledItemDelegate(view), m_view(view), m_typed(std::move(typed))
     {
     }
@@ -85,22 +91,19 @@ public:
     }
     QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &, const QModelIndex &index) const override
     {
-        if (index.column() != RateColumn)
-            return nullptr;
         auto *editor = new QLineEdit(parent);
         editor->setPlaceholderText(index.data().toString());
         return editor;
     }
     void setEditorData(QWidget *editor, const QModelIndex &index) const override
     {
-        static_cast<QLineEdit *>(editor)->setText(index.data(TypedRole).toString());
+        static_cast<QLineEdit *>(editor)->setText(typedIn(index));
     }
     void setModelData(QWidget *editor, QAbstractItemModel *, const QModelIndex &index) const override
     {
-        const int item = index.siblingAtColumn(0).data(IndexRole).toInt();
         const QString text = static_cast<QLineEdit *>(editor)->text();
-        if (text != index.data(TypedRole).toString())
-            QTimer::singleShot(0, parent(), [this, item, text] { m_typed(item, text); });
+        if (text != typedIn(index))
+            QTimer::singleShot(0, parent(), [this, cell = QPersistentModelIndex(index), text] { m_typed(cell, text); });
     }
 
 protected:
@@ -112,8 +115,13 @@ protected:
     }
 
 private:
+    static QString typedIn(const QModelIndex &index)
+    {
+        return index.column() == RateColumn ? index.data(TypedRole).toString() : index.data().toString();
+    }
+
     QTreeView *m_view;
-    std::function<void(int item, const QString &text)> m_typed;
+    std::function<void(const QModelIndex &cell, const QString &text)> m_typed;
 };
 
 QString named(const QString &path)
@@ -127,22 +135,23 @@ AbstractWindow::AbstractWindow(QWidget *extractor, CostsJudge judge)
     : QWidget(extractor, Qt::Window)
     , m_extractor(extractor)
     , m_judge(std::move(judge))
+    , m_measurements(new MeasurementModel(this))
 {
     setObjectName(QStringLiteral("AbstractOfEstimate"));
     setWindowTitle(QStringLiteral("Abstract of Estimate"));
-    setAttribute(Qt::WA_DeleteOnClose);
     setFont(kit::sansFont(8.25));
 
     m_source = new QLabel(this);
     m_source->setObjectName(QStringLiteral("ratesFrom"));
-    m_table = new AbstractTable(this, [this](int addOn) { askAddOn(addOn); });
-    m_table->setItemDelegate(new Cells(m_table, [this](int item, const QString &text) { typeRate(item, text); }));
+    m_table = new AbstractTable(this, [this](const QModelIndex &cell) { edit(cell); });
+    m_table->setItemDelegate(new Cells(m_table, [this](const QModelIndex &cell, const QString &text) { typed(cell, text); }));
     for (int column = 0; column < ColumnCount; ++column) {
         const Qt::Alignment alignment = isFigureColumn(column) ? Qt::AlignRight : Qt::AlignLeft;
         m_table->addColumn(QString::fromLatin1(Headers[column]), ColumnTwips[column], alignment);
     }
     m_table->header()->setStretchLastSection(true);
     m_table->setAccessibleName(windowTitle());
+    connect(m_table, &QTreeWidget::currentItemChanged, this, &AbstractWindow::updateCommands);
 
     m_say = new QComboBox(this);
     m_say->setObjectName(QStringLiteral("say"));
@@ -186,9 +195,21 @@ AbstractWindow::AbstractWindow(QWidget *extractor, CostsJudge judge)
     m_table->addSeparator();
     m_table->addCommand(tr("Change…"), QKeySequence(Qt::Key_F2), [this] { m_table->edit(m_table->currentIndex()); });
     m_table->addCommand(tr("Add Add-on…"), QKeySequence(Qt::Key_Insert), [this] { askAddOn(std::nullopt); });
-    m_table->addCommand(tr("Remove Add-on"), QKeySequence::Delete, [this] { removeAddOn(); });
-    m_table->addCommand(tr("Move Add-on Up"), QKeySequence(Qt::CTRL | Qt::Key_Up), [this] { moveAddOn(-1); });
-    m_table->addCommand(tr("Move Add-on Down"), QKeySequence(Qt::CTRL | Qt::Key_Down), [this] { moveAddOn(1); });
+    m_table->addCommand(tr("Add Item…"), QKeySequence(Qt::CTRL | Qt::Key_N), [this] { askItem(std::nullopt); });
+    m_remove = m_table->addCommand(tr("Remove"), QKeySequence::Delete, [this] { removeChosen(); });
+    m_moveUp = m_table->addCommand(tr("Move Up"), QKeySequence(Qt::CTRL | Qt::Key_Up), [this] { moveChosen(-1); });
+    m_moveDown = m_table->addCommand(tr("Move Down"), QKeySequence(Qt::CTRL | Qt::Key_Down), [this] { moveChosen(1); });
+    m_table->addSeparator();
+    m_table->addCommand(tr("Details of Measurement…"), QKeySequence(Qt::CTRL | Qt::Key_M), [this] {
+        MeasurementWindow *sheet = showMeasurements();
+        const std::optional<Chosen> row = chosen();
+        if (row && row->kind == RowKind::Item)
+            sheet->measure(QString::number(row->index));
+        if (row && row->kind == RowKind::OwnItem)
+            sheet->measure(QString::fromStdString(m_inputs.ownItems[std::size_t(row->index)].number));
+    });
+    connect(m_measurements, &MeasurementModel::measuredChanged, this, &AbstractWindow::measuredChanged);
+    itemsChanged();
     rebuild();
 }
 
@@ -222,6 +243,10 @@ void AbstractWindow::setCosts(const PricedCosts &costs)
 void AbstractWindow::setQuantities(const QuantityTexts &quantities)
 {
     m_inputs.quantities = quantities;
+    QMap<QString, QString> held;
+    for (std::size_t i = 0; i < WorkItemCount; ++i)
+        held.insert(QString::number(i + 1), QString::fromStdString(quantities[i]));
+    m_measurements->setHeld(held);
     rebuild();
 }
 
@@ -242,28 +267,55 @@ void AbstractWindow::rebuild()
                                   : tr("No figures while a quantity is not a number: mend it in the material extractor."));
         return;
     }
+    const std::optional<Chosen> wasChosen = chosen();
     QList<QTreeWidgetItem *> items;
-    for (const AbstractRow &row : abstractRows(*m_abstract, m_inputs.typedRates))
+    for (const AbstractRow &row : abstractRows(*m_abstract, m_inputs))
         items << treeItem(row);
     m_table->clear();
     m_table->addTopLevelItems(items);
+    if (wasChosen)
+        choose(*wasChosen);
+    updateCommands();
     m_words->setText(tr("In words: %1").arg(QString::fromStdString(rupeesInWords(m_abstract->finalFigure()))));
 }
 
-// A refused rate is reported, naming the item, and the rate stays as it was.
-void AbstractWindow::typeRate(int item, const QString &text)
+// An add-on's row, or a cell of an item of one's own that does not open in place.
+void AbstractWindow::edit(const QModelIndex &cell)
 {
-    std::optional<Paise> &typed = m_inputs.typedRates[std::size_t(item - 1)];
+    const int index = cell.siblingAtColumn(0).data(IndexRole).toInt();
+    if (RowKind(cell.siblingAtColumn(0).data(KindRole).toInt()) == RowKind::AddOn)
+        return askAddOn(index);
+    if (cell.column() != QuantityColumn)
+        return askItem(index);
+    kit::showMessage(this, tr("The quantity of item %1 is the net of its details of measurement: change it there.")
+                               .arg(QString::fromStdString(m_inputs.ownItems[std::size_t(index)].number)));
+}
+
+void AbstractWindow::typed(const QModelIndex &cell, const QString &text)
+{
+    const int index = cell.siblingAtColumn(0).data(IndexRole).toInt();
+    if (RowKind(cell.siblingAtColumn(0).data(KindRole).toInt()) == RowKind::Item)
+        return typeRate(m_inputs.typedRates[std::size_t(index - 1)], QString::fromStdString(itemName(index)), text);
+    if (cell.column() == QuantityColumn)
+        return typeQuantity(index, text);
+    OwnItem &item = m_inputs.ownItems[std::size_t(index)];
+    typeRate(item.rate, tr("item %1").arg(QString::fromStdString(item.number)), text);
+}
+
+// A refused rate is reported, naming the item, and the rate stays as it was; cleared, there is
+// none typed.
+void AbstractWindow::typeRate(std::optional<Paise> &rate, const QString &name, const QString &text)
+{
     if (text.trimmed().isEmpty()) {
-        typed.reset();
+        rate.reset();
         return rebuild();
     }
     try {
-        typed = parseFixed(text.toStdString(), 2);
+        rate = parseFixed(text.toStdString(), 2);
     } catch (const BadFigure &e) {
-        kit::showMessage(this, refusal(tr("rate"), QString::fromStdString(itemName(item)), text, e));
+        kit::showMessage(this, refusal(tr("rate"), name, text, e));
     } catch (const TooLarge &) {
-        kit::showMessage(this, tr("The rate typed for %1 is too large.").arg(itemName(item).c_str()));
+        kit::showMessage(this, tr("The rate typed for %1 is too large.").arg(name));
     }
     rebuild();
 }
@@ -294,53 +346,7 @@ void AbstractWindow::askAddOn(std::optional<int> index)
     rebuild();
 }
 
-std::optional<int> AbstractWindow::chosenAddOn() const
-{
-    const QTreeWidgetItem *item = m_table->currentItem();
-    if (!item || RowKind(item->data(0, KindRole).toInt()) != RowKind::AddOn)
-        return std::nullopt;
-    return item->data(0, IndexRole).toInt();
-}
-
-void AbstractWindow::removeAddOn()
-{
-    if (const std::optional<int> index = chosenAddOn()) {
-        m_inputs.addOns.erase(m_inputs.addOns.begin() + *index);
-        rebuild();
-    }
-}
-
-// The add-on keeps the focus as it moves, so it can be moved again.
-void AbstractWindow::moveAddOn(int by)
-{
-    const std::optional<int> index = chosenAddOn();
-    if (!index || *index + by < 0 || *index + by >= int(m_inputs.addOns.size()))
-        return;
-    std::swap(m_inputs.addOns[std::size_t(*index)], m_inputs.addOns[std::size_t(*index + by)]);
-    rebuild();
-    for (int row = 0; row < m_table->topLevelItemCount(); ++row) {
-        const QTreeWidgetItem *item = m_table->topLevelItem(row);
-        if (RowKind(item->data(0, KindRole).toInt()) == RowKind::AddOn && item->data(0, IndexRole).toInt() == *index + by)
-            m_table->setCurrentItem(m_table->topLevelItem(row));
-    }
-}
-
-// Beside it on the right, or else on the left, below or above; where none has room, at the
-// screen's right edge, level with it.
 void AbstractWindow::placeBeside(const QWidget *window)
 {
-    const QRect screen = window->screen()->availableGeometry();
-    const QRect beside = window->frameGeometry();
-    const QSize size = frameGeometry().size();
-    const QPoint places[] = {{beside.right() + 1, beside.top()},
-                             {beside.left() - size.width(), beside.top()},
-                             {beside.left(), beside.bottom() + 1},
-                             {beside.left(), beside.top() - size.height()}};
-    for (const QPoint &place : places) {
-        if (screen.contains(QRect(place, size))) {
-            move(place);
-            return;
-        }
-    }
-    move(std::max(screen.left(), screen.right() + 1 - size.width()), beside.top());
+    kit::placeBeside(this, window);
 }

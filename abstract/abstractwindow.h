@@ -1,19 +1,23 @@
 // SPDX-FileCopyrightText: 2026 ratebook developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The abstract of estimate: the extractor's quantities priced at the rates worked out from a
-// costs file, rebuilt at every keystroke there; rates typed by hand, add-on lines, Say and
-// the figure in words. It knows neither window it builds on: app/ hands it the quantities
-// and what the data sheet says of costs.
+// costs file, rebuilt at every keystroke there; items of the estimator's own under sub-heads
+// they set, rates typed by hand, add-on lines, Say and the figure in words. It holds the
+// estimate's details of measurement. It knows neither window it builds on: app/ hands it the
+// quantities and what the data sheet says of costs.
 #pragma once
 
-#include "abstract/estimate.h"
+#include "abstract/abstractrows.h"
 #include "documents/document.h"
 
 #include <QDateTime>
+#include <QPointer>
 #include <QWidget>
 
 #include <optional>
 
+class MeasurementModel;
+class MeasurementWindow;
 class QComboBox;
 class QLabel;
 
@@ -61,13 +65,36 @@ public:
     // Beside `window`, where the screen has room.
     void placeBeside(const QWidget *window);
 
+    // The estimate's lines of measurement, which live as long as it does.
+    MeasurementModel *measurements() const { return m_measurements; }
+    // "Details of Measurement…": the sheet, made when first asked for.
+    MeasurementWindow *showMeasurements();
+
 private:
+    struct Chosen
+    {
+        ratebook::RowKind kind;
+        int index;
+    };
+
     void rebuild();
-    void typeRate(int item, const QString &text);
+    void edit(const QModelIndex &cell);
+    void typed(const QModelIndex &cell, const QString &text);
+    void typeRate(std::optional<ratebook::Paise> &rate, const QString &name, const QString &text);
+    void typeQuantity(int own, const QString &text);
     void askAddOn(std::optional<int> index);
-    void removeAddOn();
-    void moveAddOn(int by);
-    std::optional<int> chosenAddOn() const;
+    void askItem(std::optional<int> own);
+    std::optional<ratebook::OwnItem> ownItemFrom(const ratebook::kit::Form &form, std::optional<int> own,
+                                                 QString *why) const;
+    QString nextNumber() const;
+    void removeChosen();
+    void moveChosen(int by);
+    void dropUnusedHeads();
+    std::optional<Chosen> chosen() const;
+    void choose(const Chosen &row);
+    void updateCommands();
+    void itemsChanged();
+    void measuredChanged(const QString &key);
     QString source() const;
     ratebook::documents::WorkFile contents() const;
     ratebook::documents::Statement statement() const;
@@ -80,6 +107,11 @@ private:
     std::optional<ratebook::Abstract> m_abstract; // none while a quantity is not a number
     ratebook::kit::ReportList *m_table;
     ratebook::documents::Document *m_document;
+    MeasurementModel *m_measurements;
+    QPointer<MeasurementWindow> m_sheet;
+    QAction *m_remove;
+    QAction *m_moveUp;
+    QAction *m_moveDown;
     QLabel *m_source;
     QLabel *m_words;
     QComboBox *m_say;

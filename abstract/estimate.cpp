@@ -4,6 +4,9 @@
 
 #include "common/numbertext.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace ratebook {
 
 namespace {
@@ -37,8 +40,8 @@ AbstractLine line(const EstimateInputs &inputs, int item, Thousandths quantity)
 {
     const std::size_t index = std::size_t(item - 1);
     const Pricing &price = Prices[index];
-    AbstractLine l{item, itemName(item), quantity, itemUnit(item), AbstractLine::Rate::None, 0,
-                   price.per, std::nullopt};
+    AbstractLine l{item, -1, std::to_string(item), itemName(item), quantity, itemUnit(item),
+                   AbstractLine::Rate::None, 0, price.per, std::nullopt};
     if (inputs.typedRates[index]) {
         l.rateKind = AbstractLine::Rate::ByHand;
         l.rate = *inputs.typedRates[index];
@@ -52,11 +55,27 @@ AbstractLine line(const EstimateInputs &inputs, int item, Thousandths quantity)
     return l;
 }
 
+AbstractLine ownLine(const EstimateInputs &inputs, int own)
+{
+    const OwnItem &item = inputs.ownItems[std::size_t(own)];
+    AbstractLine l{0, own, item.number, item.description, item.quantity(), item.unit,
+                   AbstractLine::Rate::None, 0, item.per, std::nullopt};
+    if (item.rate) {
+        l.rateKind = AbstractLine::Rate::ByHand;
+        l.rate = *item.rate;
+        l.amount = amountFor(l.quantity, l.rate, l.per);
+    }
+    return l;
+}
+
 } // namespace
 
-std::string ratePer(int item)
+std::vector<std::string> standardHeads()
 {
-    return std::to_string(Prices[item - 1].per) + ' ' + itemUnit(item);
+    std::vector<std::string> titles;
+    for (const Head &head : Heads)
+        titles.emplace_back(head.title);
+    return titles;
 }
 
 Abstract workOutAbstract(const EstimateInputs &inputs)
@@ -67,16 +86,24 @@ Abstract workOutAbstract(const EstimateInputs &inputs)
         quantities[i] = shownUnits(toNumber(inputs.quantities[i], int(i)), 3);
 
     Abstract a;
-    for (const Head &head : Heads) {
-        AbstractHead h{head.title, {}, 0};
-        for (int item = head.firstItem; item <= head.lastItem; ++item) {
-            if (quantities[std::size_t(item - 1)] == 0)
-                continue;
-            h.lines.push_back(line(inputs, item, quantities[std::size_t(item - 1)]));
-            if (h.lines.back().amount)
-                h.subtotal = sum(h.subtotal, *h.lines.back().amount);
+    for (std::size_t index = 0; index < inputs.heads.size(); ++index) {
+        const std::string &title = inputs.heads[index];
+        AbstractHead h{title, int(index), {}, 0};
+        if (const auto standard = std::ranges::find(Heads, title, &Head::title); standard != std::end(Heads)) {
+            for (int item = standard->firstItem; item <= standard->lastItem; ++item) {
+                if (quantities[std::size_t(item - 1)] != 0)
+                    h.lines.push_back(line(inputs, item, quantities[std::size_t(item - 1)]));
+            }
+        }
+        for (std::size_t own = 0; own < inputs.ownItems.size(); ++own) {
+            if (inputs.ownItems[own].head == title)
+                h.lines.push_back(ownLine(inputs, int(own)));
+        }
+        for (const AbstractLine &l : h.lines) {
+            if (l.amount)
+                h.subtotal = sum(h.subtotal, *l.amount);
             else
-                a.leftOut.push_back(h.lines.back().description);
+                a.leftOut.push_back(l.item > 0 ? l.description : "item " + l.number);
         }
         if (!h.lines.empty()) {
             a.total = sum(a.total, h.subtotal);

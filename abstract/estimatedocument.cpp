@@ -1,15 +1,12 @@
 // SPDX-FileCopyrightText: 2026 ratebook developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The abstract's document: its share of an estimate file, its statement, and its workbook,
-// where every amount is a formula that works out to the figure shown.
+// The abstract handed on: its statement, and its workbook, where every amount is a formula
+// that works out to the figure shown.
 #include "abstract/abstractrows.h"
 #include "abstract/abstractwindow.h"
 #include "common/numbertext.h"
 #include "kit/reportlist.h"
 
-#include <QComboBox>
-#include <QCoreApplication>
-#include <QJsonArray>
 #include <QLabel>
 #include <QLocale>
 
@@ -19,79 +16,6 @@ using namespace ratebook;
 using documents::WorkbookCell;
 
 namespace {
-
-QString tr(const char *text) { return QCoreApplication::translate("Abstract", text); }
-
-const QString CostsKey = QStringLiteral("costs");
-const QString RatesKey = QStringLiteral("rates");
-const QString AddOnsKey = QStringLiteral("addOns");
-const QString SayKey = QStringLiteral("say");
-const QStringList CostsKeys{QStringLiteral("file"), QStringLiteral("saved"), QStringLiteral("texts")};
-const QStringList AddOnKeys{QStringLiteral("label"), QStringLiteral("percent")};
-
-QString rateName(int item) { return QStringLiteral("Rate%1").arg(item); }
-
-QStringList rateNames()
-{
-    QStringList names;
-    for (int item = 1; item <= int(WorkItemCount); ++item)
-        names << rateName(item);
-    return names;
-}
-
-// A figure typed by hand, kept as typed; empty for none.
-std::optional<Paise> typedFigure(const QString &path, const QString &key, const QString &typed)
-{
-    if (typed.trimmed().isEmpty())
-        return std::nullopt;
-    try {
-        return parseFixed(typed.toStdString(), 2);
-    } catch (const ComputeError &) {
-        documents::refuse(path, tr("\"%1\" holds \"%2\", which is not a figure of two decimals").arg(key, typed));
-    }
-}
-
-void checkCosts(const QString &path, const QJsonValue &value, const CostsJudge &judge)
-{
-    const QJsonObject costs = documents::checkedObject(path, value, CostsKey, CostsKeys);
-    documents::checkedText(path, costs, CostsKeys[0], CostsKey);
-    if (!QDateTime::fromString(documents::checkedText(path, costs, CostsKeys[1], CostsKey), Qt::ISODate).isValid())
-        documents::refuse(path, tr("\"costs.saved\" is not a date and time"));
-    const QString group = CostsKey + QStringLiteral(".texts");
-    const QMap<QString, QString> texts = documents::checkedTexts(path, costs.value(CostsKeys[2]), group, judge.layout.texts);
-    try {
-        judge.rates(texts);
-    } catch (const std::runtime_error &e) {
-        documents::refuse(path, tr("its costs give no rates: %1").arg(QString::fromStdString(e.what())));
-    }
-}
-
-void checkRates(const QString &path, const QJsonValue &value)
-{
-    const QMap<QString, QString> rates = documents::checkedTexts(path, value, RatesKey, rateNames());
-    for (auto it = rates.cbegin(); it != rates.cend(); ++it)
-        typedFigure(path, RatesKey + QLatin1Char('.') + it.key(), it.value());
-}
-
-void checkAddOns(const QString &path, const QJsonValue &value)
-{
-    if (!value.isArray())
-        documents::refuse(path, tr("\"%1\" is not a list").arg(AddOnsKey));
-    for (const QJsonValue &line : value.toArray()) {
-        const QJsonObject addOn = documents::checkedObject(path, line, AddOnsKey, AddOnKeys);
-        documents::checkedText(path, addOn, AddOnKeys[0], AddOnsKey);
-        const QString percent = documents::checkedText(path, addOn, AddOnKeys[1], AddOnsKey);
-        if (!typedFigure(path, AddOnsKey + QStringLiteral(".percent"), percent))
-            documents::refuse(path, tr("an add-on has no percentage"));
-    }
-}
-
-void checkSay(const QString &path, const QJsonValue &value)
-{
-    const auto chosen = [&value](const SayRow &choice) { return choice.rupees == value.toDouble(); };
-    if (!value.isDouble() || std::ranges::none_of(SayChoices, chosen))
-        documents::refuse(path, tr("\"say\" is not 0, 1, 10, 100 or 1000"));
-}
 
 QString column(int column) { return QString(QLatin1Char(char('A' + column))); }
 QString cell(int column, int row) { return ::column(column) + QString::number(row + 1); }
@@ -121,72 +45,6 @@ WorkbookCell moneyCell(Paise paise, const QString &formula = {}, const QString &
 }
 
 } // namespace
-
-documents::FileLayout AbstractWindow::estimateLayout(const documents::FileLayout &quantities, const CostsJudge &judge)
-{
-    documents::FileLayout layout = quantities;
-    layout.kind = estimateKind();
-    layout.parts = {{CostsKey, [judge](const QString &path, const QJsonValue &value) { checkCosts(path, value, judge); }},
-                    {RatesKey, checkRates},
-                    {AddOnsKey, checkAddOns},
-                    {SayKey, checkSay}};
-    return layout;
-}
-
-void AbstractWindow::load(const documents::WorkFile &file)
-{
-    const QJsonObject costs = file.parts.value(CostsKey).toObject();
-    PricedCosts priced{{}, costs.value(CostsKeys[0]).toString(),
-                       QDateTime::fromString(costs.value(CostsKeys[1]).toString(), Qt::ISODate), {}};
-    for (const QString &name : m_judge.layout.texts)
-        priced.texts.insert(name, costs.value(CostsKeys[2]).toObject().value(name).toString());
-    priced.rates = m_judge.rates(priced.texts);
-    // Checked with the rest of the file: every figure reads.
-    const auto figure = [](const QJsonValue &typed) { return parseFixed(typed.toString().toStdString(), 2); };
-    const QJsonObject rates = file.parts.value(RatesKey).toObject();
-    for (int item = 1; item <= int(WorkItemCount); ++item) {
-        const QJsonValue rate = rates.value(rateName(item));
-        std::optional<Paise> &typed = m_inputs.typedRates[std::size_t(item - 1)];
-        typed.reset();
-        if (!rate.toString().trimmed().isEmpty())
-            typed = figure(rate);
-    }
-    m_inputs.addOns.clear();
-    for (const QJsonValue &line : file.parts.value(AddOnsKey).toArray()) {
-        const QJsonObject addOn = line.toObject();
-        m_inputs.addOns.push_back({addOn.value(AddOnKeys[0]).toString().toStdString(), figure(addOn.value(AddOnKeys[1]))});
-    }
-    m_inputs.sayTo = file.parts.value(SayKey).toInt();
-    m_say->setCurrentIndex(m_say->findData(m_inputs.sayTo));
-    m_document->setDetails(file.details);
-    setCosts(priced);
-}
-
-documents::WorkFile AbstractWindow::contents() const
-{
-    documents::WorkFile file = documents::Document::of(m_extractor)->contents();
-    file.kind = estimateKind();
-    file.details = m_document->details();
-    QJsonObject texts;
-    for (auto it = m_costs.texts.cbegin(); it != m_costs.texts.cend(); ++it)
-        texts.insert(it.key(), it.value());
-    file.parts.insert(CostsKey, QJsonObject{{CostsKeys[0], m_costs.file},
-                                            {CostsKeys[1], m_costs.saved.toUTC().toString(Qt::ISODate)},
-                                            {CostsKeys[2], texts}});
-    QJsonObject rates;
-    for (int item = 1; item <= int(WorkItemCount); ++item) {
-        const std::optional<Paise> &rate = m_inputs.typedRates[std::size_t(item - 1)];
-        rates.insert(rateName(item), rate ? QString::fromStdString(fixedText(*rate, 2)) : QString());
-    }
-    file.parts.insert(RatesKey, rates);
-    QJsonArray addOns;
-    for (const AddOn &addOn : m_inputs.addOns)
-        addOns << QJsonObject{{AddOnKeys[0], QString::fromStdString(addOn.label)},
-                              {AddOnKeys[1], QString::fromStdString(percentText(addOn.percent))}};
-    file.parts.insert(AddOnsKey, addOns);
-    file.parts.insert(SayKey, m_inputs.sayTo);
-    return file;
-}
 
 // The rows as the window shows them, the sub-heads and totals in bold, then the words.
 documents::Statement AbstractWindow::statement() const
@@ -220,7 +78,7 @@ documents::Workbook AbstractWindow::workbook(const documents::Statement &s) cons
     std::size_t head = 0;
     int firstItem = 0, totalRow = 0;
     QStringList subtotals;
-    for (const AbstractRow &row : abstractRows(*m_abstract, m_inputs.typedRates)) {
+    for (const AbstractRow &row : abstractRows(*m_abstract, m_inputs)) {
         const int r = int(sheet.rows.size());
         QList<WorkbookCell> cells(ColumnCount);
         cells[DescriptionColumn] = documents::textCell(row.cells[DescriptionColumn], isBold(row.kind));
@@ -229,9 +87,13 @@ documents::Workbook AbstractWindow::workbook(const documents::Statement &s) cons
         case RowKind::Head:
             firstItem = r + 1;
             break;
-        case RowKind::Item: {
+        case RowKind::Item:
+        case RowKind::OwnItem: {
             const AbstractLine &line = **nextLine++;
-            cells[NoColumn] = {QString(), double(line.item), QStringLiteral("0"), false, {}};
+            if (line.item > 0)
+                cells[NoColumn] = {QString(), double(line.item), QStringLiteral("0"), false, {}};
+            else
+                cells[NoColumn] = documents::textCell(row.cells[NoColumn]);
             cells[QuantityColumn] = {QString(), double(line.quantity) / 1000, QStringLiteral("0.000"), false, {}};
             cells[UnitColumn] = documents::textCell(row.cells[UnitColumn]);
             const QString unit = QStringLiteral("0\" %1\"").arg(row.cells[UnitColumn]);

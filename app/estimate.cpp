@@ -7,6 +7,7 @@
 #include "datasheet/datasheet1.h"
 #include "extractor/form17.h"
 #include "kit/reportlist.h"
+#include "measurement/measurementmodel.h"
 
 namespace ratebook::windows {
 
@@ -17,15 +18,35 @@ CostsJudge costsJudge()
     return {datasheet1::document().layout(), datasheet1::ratesFor};
 }
 
-// The extractor's abstract, made the first time it is asked for.
+AbstractWindow *existingAbstract(Form17 *extractor)
+{
+    return extractor->findChild<AbstractWindow *>(QString(), Qt::FindDirectChildrenOnly);
+}
+
+// The net measured for one of the twelve goes into the extractor's box as typing would put
+// it there; an item of one's own takes it in the abstract.
+void carryMeasured(Form17 *extractor, const MeasurementModel *measurements, const QString &key)
+{
+    bool isNumber = false;
+    const int item = key.toInt(&isNumber);
+    const std::optional<Hundredths> net = measurements->measured(key);
+    if (isNumber && item >= 1 && item <= int(WorkItemCount) && net)
+        extractor->enterQuantity(item, QString::fromStdString(fixedText(*net, 2)));
+}
+
+// The extractor's abstract, made the first time it is asked for; it lives as long as the
+// extractor, shown or not.
 AbstractWindow *abstractOf(Form17 *extractor)
 {
-    if (auto *abstract = extractor->findChild<AbstractWindow *>(QString(), Qt::FindDirectChildrenOnly))
+    if (AbstractWindow *abstract = existingAbstract(extractor))
         return abstract;
     auto *abstract = new AbstractWindow(extractor, costsJudge());
     QObject::connect(extractor, &Form17::quantitiesChanged, abstract,
                      [extractor, abstract] { abstract->setQuantities(extractor->quantities()); });
     QObject::connect(extractor, &WorkWindow::unloaded, abstract, &QWidget::close);
+    const MeasurementModel *measurements = abstract->measurements();
+    QObject::connect(measurements, &MeasurementModel::measuredChanged, extractor,
+                     [extractor, measurements](const QString &key) { carryMeasured(extractor, measurements, key); });
     abstract->setQuantities(extractor->quantities());
     return abstract;
 }
@@ -48,6 +69,9 @@ void offerAbstract(Form17 *extractor)
     table->addSeparator();
     const QString command = QStringLiteral("Abstract of Estimate…");
     table->addCommand(command, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A), [extractor, command] {
+        // Once made, the estimate is there to come back to: Rates from… reprices it.
+        if (AbstractWindow *abstract = existingAbstract(extractor))
+            return showBeside(abstract, extractor);
         const auto costs = AbstractWindow::askCosts(extractor, command.chopped(1), costsJudge());
         if (!costs)
             return;
@@ -66,6 +90,8 @@ documents::FileKind estimateFiles()
         AbstractWindow *abstract = abstractOf(window);
         abstract->load(file);
         showBeside(abstract, window);
+        if (!abstract->measurements()->isEmpty())
+            abstract->showMeasurements();
     };
     return {AbstractWindow::estimateLayout(Form17::document().layout(), costsJudge()), QStringLiteral("Form17"), open};
 }

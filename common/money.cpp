@@ -178,6 +178,38 @@ Paise sum(Paise a, Paise b)
     return result;
 }
 
+Paise difference(Paise a, Paise b)
+{
+    Paise result;
+    if (__builtin_sub_overflow(a, b, &result))
+        throw TooLarge();
+    return result;
+}
+
+Hundredths productInHundredths(std::span<const Thousandths> factors)
+{
+    // Four factors of metres in thousandths run past 64 bits long before their product does.
+    __extension__ using Wide = __int128;
+    if (factors.empty())
+        throw std::invalid_argument("a product of no factors");
+    Wide product = 1;
+    Wide scale = 1; // 1000 for each factor, less the 100 of the hundredths
+    for (const Thousandths factor : factors) {
+        if (__builtin_mul_overflow(product, Wide(factor), &product))
+            throw TooLarge();
+        scale *= 1000;
+    }
+    scale /= 100;
+    Wide q = product / scale;
+    const Wide r = product % scale;
+    const Wide away = r < 0 ? -r : r;
+    if (away >= scale - away)
+        q += product < 0 ? -1 : 1;
+    if (q > INT64_MAX || q < INT64_MIN)
+        throw TooLarge();
+    return Hundredths(q);
+}
+
 Paise roundToRupees(Paise amount, int rupees)
 {
     const std::int64_t step = product(100, rupees);

@@ -8,6 +8,7 @@
 #include "common/numbertext.h"
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -44,13 +45,19 @@ std::int64_t shownUnits(double value, int decimals);
 // BadFigure(TooManyDecimals) for "1.005" at 2, TooLarge when it does not fit.
 std::int64_t parseFixed(std::string_view text, int decimals);
 
-// quantity x rate / per, to the paisa: `per` is how many units the rate is for (1 or 10).
+// quantity x rate / per, to the paisa: `per` is how many units the rate is for (1, 10, 100 or
+// 1000).
 // 12.346 Cum at 3,499.20 per 1 Cum -> 43,201.12; 125.500 Sqm at 917.00 per 10 Sqm -> 11,508.35.
 Paise amountFor(Thousandths quantity, Paise rate, int per);
 // `percent` of `base`, to the paisa: 5 % of 86,307.91 -> 4,315.40.
 Paise percentOf(Paise base, Hundredths percent);
-// a + b, checked.
+// a + b and a - b, checked.
 Paise sum(Paise a, Paise b);
+Paise difference(Paise a, Paise b);
+// The product of figures of three decimals, to 0.01, half away from zero, worked in integers:
+// 2.000 x 5.030 x 0.800 x 0.900 -> 7.24; 1.000 x 2.010 x 0.500 -> 1.01 (exactly 1.005).
+// None given is no product: the caller asks for one or more. Throws TooLarge.
+Hundredths productInHundredths(std::span<const Thousandths> factors);
 // To the nearest `rupees` (1, 10, 100 or 1000), half away from zero:
 // 1,06,935.51 to 100 -> 1,06,900.00.
 Paise roundToRupees(Paise amount, int rupees);

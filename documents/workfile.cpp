@@ -201,7 +201,7 @@ WorkFile readWorkFile(const QString &path, const FileLayout &layout)
     if (!layout.open.isEmpty())
         file.open = readGroup<bool>(path, top, QStringLiteral("open"), layout.open);
     for (const FilePart &part : parts) {
-        part.check(path, top.value(part.key));
+        file.read.insert(part.key, part.read(path, top.value(part.key), file));
         file.parts.insert(part.key, top.value(part.key));
     }
     return file;

@@ -10,6 +10,7 @@
 #include <QMap>
 #include <QStringList>
 
+#include <any>
 #include <functional>
 #include <stdexcept>
 
@@ -27,13 +28,16 @@ struct WorkDetails
     QString place;
 };
 
-// A part of a file beyond the boxes, which its document reads itself: the value under
-// `key`, which `check` refuses (through refuse()) when it is not sound. A file older than
-// the version that brought the part lacks it.
+struct WorkFile;
+
+// A part of a file beyond the boxes, which its document reads itself: `read` refuses the
+// value under `key` (through refuse()) when it is not sound, and hands back what it read,
+// given the file as far as it is read. A file older than the version that brought the part
+// lacks it.
 struct FilePart
 {
     QString key;
-    std::function<void(const QString &path, const QJsonValue &value)> check;
+    std::function<std::any(const QString &path, const QJsonValue &value, const WorkFile &file)> read;
     int since = 1;
 };
 
@@ -57,6 +61,7 @@ struct WorkFile
     WorkDetails details;
     QDateTime saved;
     QJsonObject parts; // each part's value, by its key; those the file's version lacks are absent
+    QMap<QString, std::any> read; // what each part's reader handed back
 };
 
 // Carries the whole message for the user, the file's name included.

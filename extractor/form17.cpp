@@ -186,6 +186,12 @@ QuantityTexts Form17::quantities() const
     return kit::textsOf(m_texts);
 }
 
+void Form17::enterQuantity(int item, const QString &text)
+{
+    m_checks.at(std::size_t(item - 1))->setChecked(false);
+    m_texts.at(std::size_t(item - 1))->setText(text);
+}
+
 // Opens item 1's box while its tick stays: typing there counts although the item is ticked.
 void Form17::Check1_KeyPress()
 {

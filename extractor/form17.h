@@ -33,6 +33,9 @@ public:
     static ratebook::documents::DocumentTerms document();
     // The quantity boxes' texts, as the computation reads them.
     ratebook::QuantityTexts quantities() const;
+    // A quantity worked out elsewhere, put in as a user would: item `item` (1 to 12) unticked,
+    // so that its box is open, then the text typed over, through their own handlers.
+    void enterQuantity(int item, const QString &text);
 
 signals:
     // After any change of a quantity's text, before the materials are worked out again.

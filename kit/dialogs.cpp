@@ -13,6 +13,7 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QPushButton>
 
 namespace ratebook::kit {
 
@@ -29,6 +30,21 @@ void messageBox(QWidget *parent, const Message &message)
         parent->window()->activateWindow();
     if (focused)
         focused->setFocus();
+}
+
+int questionBox(QWidget *parent, const Question &question)
+{
+    QMessageBox box(QMessageBox::Question, question.title, question.prompt, QMessageBox::NoButton, parent);
+    QList<QAbstractButton *> buttons;
+    for (qsizetype i = 0; i < question.answers.size(); ++i) {
+        const bool last = i + 1 == question.answers.size();
+        const auto role = i == 0 ? QMessageBox::AcceptRole : last ? QMessageBox::RejectRole : QMessageBox::DestructiveRole;
+        buttons << box.addButton(question.answers[i], role);
+    }
+    box.setDefaultButton(qobject_cast<QPushButton *>(buttons.value(0)));
+    box.exec();
+    const qsizetype chosen = buttons.indexOf(box.clickedButton());
+    return int(chosen < 0 ? question.answers.size() - 1 : chosen);
 }
 
 QString fileDialog(QWidget *parent, const FileRequest &request)
@@ -121,7 +137,7 @@ bool formDialog(QWidget *parent, Form &form)
 
 Dialogs &current()
 {
-    static Dialogs inUse{messageBox, fileDialog, formDialog, {}};
+    static Dialogs inUse{messageBox, questionBox, fileDialog, formDialog, {}};
     return inUse;
 }
 
@@ -131,6 +147,8 @@ Dialogs setDialogs(Dialogs replacement)
 {
     if (!replacement.message)
         replacement.message = messageBox;
+    if (!replacement.ask)
+        replacement.ask = questionBox;
     if (!replacement.chooseFile)
         replacement.chooseFile = fileDialog;
     if (!replacement.askForm)
@@ -146,6 +164,11 @@ const Dialogs &dialogs()
 void showMessage(QWidget *parent, const QString &prompt, const QString &title)
 {
     current().message(parent, Message{prompt, title});
+}
+
+int ask(QWidget *parent, const Question &question)
+{
+    return current().ask(parent, question);
 }
 
 } // namespace ratebook::kit

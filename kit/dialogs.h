@@ -1,8 +1,9 @@
 // SPDX-FileCopyrightText: 2026 ratebook developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Every dialog the program shows goes through here: a message, a file to open or to save,
-// a small form (the name of work and its place, an add-on line) and the print dialog. A
-// test puts its own answers in place of all four at once, so no modal loop ever blocks it.
+// Every dialog the program shows goes through here: a message, a question, a file to open or
+// to save, a small form (the name of work and its place, an add-on line, an item) and the
+// print dialog. A test puts its own answers in place of them all at once, so no modal loop
+// ever blocks it.
 #pragma once
 
 #include <QList>
@@ -20,6 +21,15 @@ struct Message
 {
     QString prompt;
     QString title;
+};
+
+// A question and the answers offered, as their buttons say them; the last is the one Escape
+// gives.
+struct Question
+{
+    QString prompt;
+    QString title;
+    QStringList answers;
 };
 
 // A file to open, which must exist, or to save, which replaces one only if the user agrees.
@@ -57,6 +67,8 @@ struct Form
 struct Dialogs
 {
     std::function<void(QWidget *parent, const Message &message)> message;
+    // The answer chosen, by its place among the answers.
+    std::function<int(QWidget *parent, const Question &question)> ask;
     // The path chosen; a name typed without a suffix has it added before the user is
     // asked whether to replace that file. Empty when cancelled.
     std::function<QString(QWidget *parent, const FileRequest &request)> chooseFile;
@@ -72,5 +84,6 @@ Dialogs setDialogs(Dialogs replacement);
 const Dialogs &dialogs();
 
 void showMessage(QWidget *parent, const QString &prompt, const QString &title = QStringLiteral("ratebook"));
+int ask(QWidget *parent, const Question &question);
 
 } // namespace ratebook::kit

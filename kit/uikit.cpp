@@ -184,4 +184,24 @@ void centreOnScreen(QWidget *window)
     placeCentred(window, frame);
 }
 
+// Beside it on the right, or else on the left, below or above; where none has room, at the
+// screen's right edge, level with it.
+void placeBeside(QWidget *window, const QWidget *beside)
+{
+    const QRect screen = beside->screen()->availableGeometry();
+    const QRect other = beside->frameGeometry();
+    const QSize size = window->frameGeometry().size();
+    const QPoint places[] = {{other.right() + 1, other.top()},
+                             {other.left() - size.width(), other.top()},
+                             {other.left(), other.bottom() + 1},
+                             {other.left(), other.top() - size.height()}};
+    for (const QPoint &place : places) {
+        if (screen.contains(QRect(place, size))) {
+            window->move(place);
+            return;
+        }
+    }
+    window->move(std::max(screen.left(), screen.right() + 1 - size.width()), other.top());
+}
+
 } // namespace ratebook::kit

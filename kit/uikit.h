@@ -89,5 +89,7 @@ void chainTabOrder(const QList<QWidget *> &controls);
 
 // Centres a window, its frame included, on the free area of its screen.
 void centreOnScreen(QWidget *window);
+// Places a window beside another, where the screen has room.
+void placeBeside(QWidget *window, const QWidget *beside);
 
 } // namespace ratebook::kit

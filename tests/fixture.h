@@ -40,16 +40,22 @@ inline QString written(const QString &path, const QByteArray &bytes)
     return path;
 }
 
-// Answers every dialog and keeps what was asked; each message as "title|prompt".
+// Answers every dialog and keeps what was asked; each message and question as "title|prompt".
 struct Answers
 {
     QStringList messages;
+    QStringList questions;
+    int answer = 0; // the answer given to every question, by its place
     QList<ratebook::kit::FileRequest> fileRequests;
     QString file; // the file chosen, or printed to
     QStringList forms; // the object name of each form asked
     QStringList formAnswers{"Ward 7 school", "Cuttack"}; // none: cancelled
     const ratebook::kit::Dialogs real = ratebook::kit::setDialogs({
         [this](QWidget *, auto &m) { messages << m.title + '|' + m.prompt; },
+        [this](QWidget *, auto &q) {
+            questions << q.title + '|' + q.prompt;
+            return answer;
+        },
         [this](QWidget *, auto &request) {
             fileRequests << request;
             return file;
