@@ -19,6 +19,9 @@ std::optional<Hundredths> lineQuantity(const FactorTexts &factors)
         if (isBlank(factors[f]))
             continue;
         try {
+            // A measurement needs no grouping: "2,5" would be read as 25 where 2.5 was meant.
+            if (factors[f].find(',') != std::string::npos)
+                throw BadFigure(BadFigure::NotANumber, factors[f]);
             given[count++] = parseFixed(factors[f], 3);
         } catch (const BadFigure &figure) {
             throw BadFactor(Factor(f), figure);
