@@ -47,6 +47,18 @@ public:
         if (!model->setData(index, static_cast<QLineEdit *>(editor)->text()))
             model->setData(index, editor->property("original"), Model::PreviewRole);
     }
+    // Enter takes the cell at once, not once the event loop comes round: keys typed after it
+    // belong to the next cell, however fast they come.
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        const auto *key = event->type() == QEvent::KeyPress ? static_cast<QKeyEvent *>(event) : nullptr;
+        if (!key || (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter))
+            return QStyledItemDelegate::eventFilter(watched, event);
+        auto *editor = static_cast<QWidget *>(watched);
+        emit commitData(editor);
+        emit closeEditor(editor, SubmitModelCache);
+        return true;
+    }
     void destroyEditor(QWidget *editor, const QModelIndex &index) const override
     {
         // Escape, or the editor closed unasked: what it showed goes back to what was there.

@@ -100,6 +100,29 @@ private slots:
         ratebook::start({"ratebook", sample("estimate")});
         QTRY_VERIFY(abstractOf(ratebook::windows::extractor())->isVisible());
     }
+
+    // A line typed cell by cell in the details of measurement: its net goes into item 6's
+    // box, the material table and the abstract.
+    void measurementLine()
+    {
+        QWidget *w = openWindow("Form17");
+        QVERIFY(w);
+        answers.file = sample("costs");
+        onTable(w, "Ctrl+Shift+A");
+        QWidget *a = abstractOf(w);
+        answers.formAnswers = QStringList{"6  Brick Masonary With CM (1:5) mix"};
+        onTable(a, "Ctrl+M");
+        QWidget *sheet = a->findChild<QWidget *>("DetailsOfMeasurement");
+        onTable(sheet, "Ctrl+M");
+        for (const char *typed : {"Long walls", "2", "4.46", "0.23", "3"}) {
+            QCOMPARE(QProcess::execute("xdotool", {"type", "--delay", "20", typed}), 0);
+            xdotool("Return");
+        }
+        QTRY_COMPARE(child<QLineEdit>(w, "Text6")->text(), "6.15");
+        QCOMPARE(tableRows(w)[0].section(" | ", 2, 2), "3690.00 (Nos)");
+        QTRY_VERIFY(tableRows(a).contains("6 | Brick Masonary With CM (1:5) mix | 6.150 | Cum | "
+                                          "3,499.20 | 1 Cum | 21,520.08"));
+    }
 };
 
 QTEST_MAIN(tst_RealKeyboard)
