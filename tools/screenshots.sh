@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 ratebook developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Captures the windows into docs/ for the README, and the first page of the abstract's
-# statement: runs ratebook under a virtual X server with a small window manager (for the
+# Captures the windows into docs/ for the README, and the first page of the statements of
+# the abstract and of the details of measurement: runs ratebook under a virtual X server with a small window manager (for the
 # title bars), drives it with xdotool. Needs the Debian packages xvfb, xauth, openbox,
 # xdotool, imagemagick and poppler-utils.
 set -euo pipefail
@@ -58,3 +58,15 @@ keys Return; sleep 0.7
 xdotool type --delay 20 "$work/abstract.pdf"
 keys Return; sleep 1
 pdftoppm -png -r 80 -f 1 -l 1 -singlefile "$work/abstract.pdf" docs/statement-abstract
+kill $ratebook 2>/dev/null || true
+sleep 0.5
+
+# The one-room building: its details of measurement, then their statement.
+"$binary" docs/samples/one-room-building.ratebook &
+ratebook=$!
+shoot "Details of Measurement" measurement.png
+keys ctrl+shift+e; sleep 0.7
+keys Return; sleep 0.7
+xdotool type --delay 20 "$work/measurement.pdf"
+keys Return; sleep 1
+pdftoppm -png -r 80 -f 1 -l 1 -singlefile "$work/measurement.pdf" docs/statement-measurement
