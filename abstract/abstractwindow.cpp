@@ -209,8 +209,29 @@ AbstractWindow::AbstractWindow(QWidget *extractor, CostsJudge judge)
             sheet->measure(QString::fromStdString(m_inputs.ownItems[std::size_t(row->index)].number));
     });
     connect(m_measurements, &MeasurementModel::measuredChanged, this, &AbstractWindow::measuredChanged);
+    // A line's particulars and a line with no quantity yet change the estimate too.
+    connect(m_measurements, &MeasurementModel::dataChanged, this, &AbstractWindow::markChanged);
+    connect(m_measurements, &MeasurementModel::rowsInserted, this, &AbstractWindow::markChanged);
+    connect(m_measurements, &MeasurementModel::rowsRemoved, this, &AbstractWindow::markChanged);
+    connect(m_measurements, &MeasurementModel::modelReset, this, &AbstractWindow::markChanged);
+    connect(m_document, &documents::Document::saved, this, [this] {
+        emit saved();
+        setModified(false);
+    });
     itemsChanged();
     rebuild();
+}
+
+void AbstractWindow::markChanged()
+{
+    setModified(true);
+    emit changed();
+}
+
+void AbstractWindow::setModified(bool modified)
+{
+    if (std::exchange(m_modified, modified) != modified)
+        emit modifiedChanged(modified);
 }
 
 std::optional<PricedCosts> AbstractWindow::askCosts(QWidget *parent, const QString &caption, const CostsJudge &judge)
@@ -255,8 +276,10 @@ QString AbstractWindow::source() const
     return tr("%1, saved %2").arg(named(m_costs.file), QLocale().toString(m_costs.saved.date(), QLocale::LongFormat));
 }
 
+// Everything that changes the estimate rebuilds it.
 void AbstractWindow::rebuild()
 {
+    markChanged();
     try {
         m_abstract = workOutAbstract(m_inputs);
     } catch (const ComputeError &e) {

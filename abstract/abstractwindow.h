@@ -70,6 +70,19 @@ public:
     // "Details of Measurement…": the sheet, made when first asked for.
     MeasurementWindow *showMeasurements();
 
+    ratebook::documents::Document *document() const { return m_document; }
+    // Whether anything of the estimate changed since it was made, opened or saved: its
+    // quantities, measurements, items of one's own, costs, rates, add-ons or Say.
+    bool isModified() const { return m_modified; }
+    void setModified(bool modified);
+
+signals:
+    // After every change of the estimate.
+    void changed();
+    // Once it is saved whole.
+    void saved();
+    void modifiedChanged(bool modified);
+
 private:
     struct Chosen
     {
@@ -78,6 +91,7 @@ private:
     };
 
     void rebuild();
+    void markChanged();
     void edit(const QModelIndex &cell);
     void typed(const QModelIndex &cell, const QString &text);
     void typeRate(std::optional<ratebook::Paise> &rate, const QString &name, const QString &text);
@@ -115,4 +129,5 @@ private:
     QLabel *m_source;
     QLabel *m_words;
     QComboBox *m_say;
+    bool m_modified = false;
 };

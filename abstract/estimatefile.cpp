@@ -210,7 +210,9 @@ void AbstractWindow::load(const documents::WorkFile &file)
             item.measured = *net * 10;
     }
     m_document->setDetails(file.details);
+    m_document->setFile(file.path);
     setCosts(std::any_cast<PricedCosts>(part(CostsKey)));
+    setModified(false);
 }
 
 // Written in the oldest version that holds it: an estimate with nothing of version 2 in it

@@ -293,8 +293,10 @@ void AbstractWindow::measuredChanged(const QString &key)
 MeasurementWindow *AbstractWindow::showMeasurements()
 {
     const bool first = !m_sheet;
-    if (first)
+    if (first) {
         m_sheet = new MeasurementWindow(this, m_measurements, *m_document, [this] { return contents(); });
+        connect(documents::Document::of(m_sheet), &documents::Document::saved, m_document, &documents::Document::saved);
+    }
     if (!m_sheet->isVisible()) {
         m_sheet->show();
         kit::placeBeside(m_sheet, this);

@@ -3,6 +3,7 @@
 #include "app/estimate.h"
 
 #include "abstract/abstractwindow.h"
+#include "app/keeping.h"
 #include "app/windows.h"
 #include "datasheet/datasheet1.h"
 #include "extractor/form17.h"
@@ -48,6 +49,7 @@ AbstractWindow *abstractOf(Form17 *extractor)
     QObject::connect(measurements, &MeasurementModel::measuredChanged, extractor,
                      [extractor, measurements](const QString &key) { carryMeasured(extractor, measurements, key); });
     abstract->setQuantities(extractor->quantities());
+    keepEstimate(extractor, abstract);
     return abstract;
 }
 
@@ -77,6 +79,7 @@ void offerAbstract(Form17 *extractor)
             return;
         AbstractWindow *abstract = abstractOf(extractor);
         abstract->setCosts(*costs);
+        abstract->setModified(false); // made, as if opened: nothing yet to lose
         showBeside(abstract, extractor);
     });
 }

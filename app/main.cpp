@@ -3,6 +3,7 @@
 // ratebook starts with its main window, or with a file it was handed open in its work
 // window, and ends when the last of its windows unloads.
 #include "app/identity.h"
+#include "app/keeping.h"
 #include "app/startup.h"
 
 #include <QApplication>
@@ -36,6 +37,7 @@ int main(int argc, char *argv[])
     }
     QApplication app(argc, argv);
     ratebook::setUpApplication();
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &ratebook::windows::commitData);
     ratebook::start(QApplication::arguments());
     return app.exec();
 }

@@ -3,6 +3,7 @@
 #include "app/startup.h"
 
 #include "app/form1.h"
+#include "app/keeping.h"
 #include "app/windows.h"
 #include "documents/document.h"
 #include "kit/dialogs.h"
@@ -28,6 +29,9 @@ QString fileArgument(const QStringList &arguments)
 
 void start(const QStringList &arguments)
 {
+    // Work a program that did not close left behind comes first; taken, it is the start.
+    if (windows::offerRecovery())
+        return;
     const QString path = fileArgument(arguments);
     if (path.isEmpty()) {
         windows::form1()->show();

@@ -84,6 +84,7 @@ Window *reach(QPointer<Window> &slot, const char *name, void (*onBuilt)(Window *
 Form1 *form1() { return reach(mainSlot, "Form1"); }
 datasheet1 *dataSheet() { return reach(dataSheetSlot, "datasheet1"); }
 Form17 *extractor() { return reach(extractorSlot, "Form17", offerAbstract); }
+Form17 *loadedExtractor() { return extractorSlot; }
 
 void unload(QWidget *window)
 {

@@ -19,6 +19,8 @@ namespace ratebook::windows {
 Form1 *form1();
 datasheet1 *dataSheet();
 Form17 *extractor();
+// The extractor when it is loaded, without building one.
+Form17 *loadedExtractor();
 
 // Tells the documents which window opens each kind of file; done before any window is
 // built or any file opened.

@@ -142,9 +142,9 @@ FileLayout DocumentTerms::layout() const
     return layout;
 }
 
-QString chooseWorkFile(QWidget *parent, bool save, const QString &caption)
+QString chooseWorkFile(QWidget *parent, bool save, const QString &caption, const QString &suggested)
 {
-    return kit::dialogs().chooseFile(parent, {save, caption, {}, QStringLiteral("ratebook"),
+    return kit::dialogs().chooseFile(parent, {save, caption, suggested, QStringLiteral("ratebook"),
                                               QStringLiteral("ratebook files (*.ratebook)")});
 }
 
@@ -183,7 +183,8 @@ void Document::load(const WorkFile &file)
         for (const KeptInput &input : m_terms.inputs)
             control<QLineEdit>(m_window, input.control)->setText(file.texts.value(input.control));
     }
-    m_details->details = file.details;
+    m_shared->details = file.details;
+    m_shared->file = file.path;
     m_handlers.recompute();
 }
 
@@ -199,7 +200,7 @@ WorkFile Document::contents() const
         file.ticks.insert(name, control<QAbstractButton>(m_window, name)->isChecked());
     for (const QString &name : m_terms.open)
         file.open.insert(name, control<QWidget>(m_window, name)->isEnabled());
-    file.details = m_details->details;
+    file.details = m_shared->details;
     return file;
 }
 
@@ -211,7 +212,7 @@ Statement Document::statement() const
     for (const KeptInput &input : m_terms.inputs)
         inputs.rows << QStringList{input.name, control<QLineEdit>(m_window, input.control)->text(), input.unit};
     const StatementTable table{m_terms.tableTitle, kit::headerTexts(m_table), kit::rowTexts(m_table), {}, {}, false};
-    return {m_terms.title, m_details->details, QDate::currentDate(), {}, {inputs, table}, {}};
+    return {m_terms.title, m_shared->details, QDate::currentDate(), {}, {inputs, table}, {}};
 }
 
 void Document::open()
@@ -226,18 +227,23 @@ void Document::open()
     }
 }
 
-void Document::save()
+bool Document::save(QString path)
 {
-    const QString path = chooseWorkFile(m_window, true, tr("Save"));
     if (path.isEmpty())
-        return;
+        path = chooseWorkFile(m_window, true, tr("Save"), m_shared->file);
+    if (path.isEmpty())
+        return false;
     WorkFile file = contents();
     file.saved = QDateTime::currentDateTimeUtc();
     try {
         writeWorkFile(path, file);
     } catch (const WorkFileError &e) {
         kit::showMessage(m_window, e.message());
+        return false;
     }
+    m_shared->file = path;
+    emit saved();
+    return true;
 }
 
 void Document::handOn(Command command)
@@ -254,12 +260,12 @@ void Document::handOn(Command command)
         return;
     }
     try {
-        if (!m_details->asked) {
-            WorkDetails answered = m_details->details;
+        if (!m_shared->asked) {
+            WorkDetails answered = m_shared->details;
             if (!askDetails(m_window, answered))
                 return;
-            m_details->details = answered;
-            m_details->asked = true;
+            m_shared->details = answered;
+            m_shared->asked = true;
         }
         const Statement s = statement();
         switch (command) {

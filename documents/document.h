@@ -75,29 +75,39 @@ public:
     void load(const WorkFile &file);
     WorkFile contents() const;
     Statement statement() const;
-    WorkDetails details() const { return m_details->details; }
-    void setDetails(const WorkDetails &details) { m_details->details = details; }
-    // Documents of one piece of work share its name and place, asked once for all.
-    void shareDetails(const Document &with) { m_details = with.m_details; }
+    WorkDetails details() const { return m_shared->details; }
+    void setDetails(const WorkDetails &details) { m_shared->details = details; }
+    // The file it was opened from or last saved to; empty for none.
+    QString file() const { return m_shared->file; }
+    void setFile(const QString &path) { m_shared->file = path; }
+    // Documents of one piece of work share its name and place, asked once for all, and
+    // its file.
+    void share(const Document &with) { m_shared = with.m_shared; }
+    // Writes the document to `path`, or first asks where, suggesting its file, when `path`
+    // is empty. False when cancelled, or when it failed, which is reported.
+    bool save(QString path = {});
+
+signals:
+    void saved();
 
 private:
     enum class Command { Print, Pdf, Workbook };
 
     void open();
-    void save();
     void handOn(Command command);
 
-    struct Details
+    struct Shared
     {
         WorkDetails details;
         bool asked = false; // once, the first time a statement is made
+        QString file;
     };
 
     QTreeView *m_table;
     QWidget *m_window;
     DocumentTerms m_terms;
     DocumentHandlers m_handlers;
-    std::shared_ptr<Details> m_details = std::make_shared<Details>();
+    std::shared_ptr<Shared> m_shared = std::make_shared<Shared>();
 };
 
 // The name of work and its place, prefilled; false when cancelled.
@@ -113,7 +123,7 @@ struct FileKind
 void setFileKinds(QList<FileKind> kinds);
 
 // The work file chosen to open or to save as; empty when cancelled.
-QString chooseWorkFile(QWidget *parent, bool save, const QString &caption);
+QString chooseWorkFile(QWidget *parent, bool save, const QString &caption, const QString &suggested = {});
 
 // Reads the file whole and checks it against its kind before anything is touched, then
 // opens it as its kind says. Asked from a window (`from`), only a kind that window opens.

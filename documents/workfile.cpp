@@ -176,6 +176,7 @@ WorkFile readWorkFile(const QString &path, const FileLayout &layout)
 {
     const QJsonObject top = readObject(path);
     WorkFile file;
+    file.path = path;
     file.kind = checkedKind(path, top);
     file.version = checkedVersion(path, top);
     if (file.kind != layout.kind)
@@ -207,7 +208,7 @@ WorkFile readWorkFile(const QString &path, const FileLayout &layout)
     return file;
 }
 
-void writeWorkFile(const QString &path, const WorkFile &file)
+QByteArray workFileBytes(const WorkFile &file)
 {
     QJsonObject top{
         {QStringLiteral("version"), file.version},
@@ -223,7 +224,12 @@ void writeWorkFile(const QString &path, const WorkFile &file)
         top.insert(QStringLiteral("open"), toObject(file.open));
     for (auto it = file.parts.begin(); it != file.parts.end(); ++it)
         top.insert(it.key(), it.value());
-    const QByteArray bytes = QJsonDocument(top).toJson();
+    return QJsonDocument(top).toJson();
+}
+
+void writeWorkFile(const QString &path, const WorkFile &file)
+{
+    const QByteArray bytes = workFileBytes(file);
     const QString failure = saveWhole(path, [&bytes](QIODevice &out) { return out.write(bytes) == bytes.size(); });
     if (!failure.isEmpty())
         throw WorkFileError(tr("\"%1\" could not be saved (%2); any earlier file of that name is as it was.")

@@ -53,6 +53,7 @@ struct FileLayout
 
 struct WorkFile
 {
+    QString path; // where it was read from
     QString kind;
     int version = 1; // as read; to write, the oldest that holds the parts
     QMap<QString, QString> texts;
@@ -91,5 +92,7 @@ WorkFile readWorkFile(const QString &path, const FileLayout &layout);
 // Written in full beside `path`, then put in its place: a failure leaves any earlier
 // file as it was.
 void writeWorkFile(const QString &path, const WorkFile &file);
+// What writeWorkFile writes.
+QByteArray workFileBytes(const WorkFile &file);
 
 } // namespace ratebook::documents

@@ -43,6 +43,10 @@ bool WorkWindow::Form_KeyDown(int keyCode, Qt::KeyboardModifiers)
 
 void WorkWindow::closeEvent(QCloseEvent *event)
 {
+    if (m_closeCheck && !m_closeCheck()) {
+        event->ignore();
+        return;
+    }
     event->accept();
     Form_Unload();
 }

@@ -7,6 +7,8 @@
 
 #include <QWidget>
 
+#include <functional>
+
 class QKeyEvent;
 
 class WorkWindow : public QWidget
@@ -15,6 +17,10 @@ class WorkWindow : public QWidget
 
 public:
     WorkWindow(const char *name, const QString &title, const QSize &clientTwips, Qt::Key closeKey);
+
+    // Asked before the window closes, however it is closed, when something would be lost;
+    // false keeps it open as it was.
+    void setCloseCheck(std::function<bool()> check) { m_closeCheck = std::move(check); }
 
 signals:
     void unloaded();
@@ -31,4 +37,5 @@ private:
     void closeEvent(QCloseEvent *event) override;
 
     const Qt::Key m_closeKey;
+    std::function<bool()> m_closeCheck;
 };

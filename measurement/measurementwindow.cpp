@@ -154,7 +154,7 @@ MeasurementWindow::MeasurementWindow(QWidget *estimate, MeasurementModel *model,
     handlers.workbook = [this](const documents::Statement &s) { return workbook(s); };
     auto *document = new documents::Document(m_view, {.kind = estimateDocument.terms().kind, .title = windowTitle(),
                                                       .opens = false}, handlers);
-    document->shareDetails(estimateDocument);
+    document->share(estimateDocument);
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_view);
