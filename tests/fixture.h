@@ -145,29 +145,41 @@ inline void onTable(QWidget *window, const QString &keys)
 
 inline QStringList tableRows(QWidget *window)
 {
-    const auto *list = child<QTreeWidget>(window, "ListView1");
+    const QAbstractItemModel *table = child<QTreeView>(window, "ListView1")->model();
     QStringList rows;
-    for (int r = 0; r < list->topLevelItemCount(); ++r) {
+    for (int r = 0; r < table->rowCount(); ++r) {
         QStringList cells;
-        for (int c = 0; c < list->columnCount(); ++c)
-            cells << list->topLevelItem(r)->text(c);
+        for (int c = 0; c < table->columnCount(); ++c)
+            cells << table->index(r, c).data().toString();
         rows << cells.join(" | ");
     }
     return rows;
 }
 
 // Every window test: each dialog answered; after each, no message unread, no window left.
+// Each test program keeps its recovery copies to itself, in a data folder of its own.
+struct OwnDataFolder
+{
+    QTemporaryDir dir;
+    OwnDataFolder() { qputenv("XDG_DATA_HOME", dir.path().toLocal8Bit()); }
+};
+
 class WindowTest : public QObject
 {
     Q_OBJECT
 
 protected:
+    OwnDataFolder data;
     Answers answers;
 
 private slots:
+    // Work left unsaved is dropped, as the second answer to the question drops it.
     void cleanup()
     {
+        answers.answer = 1;
         closeEverything();
+        answers.answer = 0;
+        answers.questions.clear();
         QCOMPARE(answers.takeMessages(), QStringList());
     }
 };
