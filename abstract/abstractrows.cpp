@@ -104,17 +104,35 @@ bool isBold(RowKind kind)
 
 QTreeWidgetItem *treeItem(const AbstractRow &row)
 {
-    auto *item = new QTreeWidgetItem(row.cells);
+    auto *item = new QTreeWidgetItem;
     item->setData(0, KindRole, int(row.kind));
     item->setData(0, IndexRole, row.index);
-    if (row.kind == RowKind::Item || row.kind == RowKind::OwnItem) {
+    if (row.kind == RowKind::Item || row.kind == RowKind::OwnItem)
         item->setFlags(item->flags() | Qt::ItemIsEditable);
-        item->setData(RateColumn, TypedRole, row.typed);
-        item->setData(QuantityColumn, MeasuredRole, row.measured);
-        if (row.measured)
-            item->setToolTip(QuantityColumn, tr("The net of its details of measurement"));
-    }
+    updateItem(item, row);
     return item;
+}
+
+bool sameRow(const QTreeWidgetItem *item, const AbstractRow &row)
+{
+    return RowKind(item->data(0, KindRole).toInt()) == row.kind && item->data(0, IndexRole).toInt() == row.index;
+}
+
+// Only what differs is set: a cell set to its own text would be laid out again, wrapping and all.
+void updateItem(QTreeWidgetItem *item, const AbstractRow &row)
+{
+    for (int column = 0; column < ColumnCount; ++column) {
+        if (item->text(column) != row.cells[column])
+            item->setText(column, row.cells[column]);
+    }
+    if (row.kind != RowKind::Item && row.kind != RowKind::OwnItem)
+        return;
+    if (item->data(RateColumn, TypedRole).toString() != row.typed)
+        item->setData(RateColumn, TypedRole, row.typed);
+    if (item->data(QuantityColumn, MeasuredRole).toBool() != row.measured) {
+        item->setData(QuantityColumn, MeasuredRole, row.measured);
+        item->setToolTip(QuantityColumn, row.measured ? tr("The net of its details of measurement") : QString());
+    }
 }
 
 QString refusal(const QString &what, const QString &name, const QString &typed, const BadFigure &failure,

@@ -56,6 +56,10 @@ QString money(Paise paise);
 QList<AbstractRow> abstractRows(const Abstract &abstract, const EstimateInputs &inputs);
 // A row of the window's table; how it shows is the table's to say.
 QTreeWidgetItem *treeItem(const AbstractRow &row);
+// Whether the item shows that row, the same item or sub-head or add-on, whatever its figures;
+// and the figures set where they differ.
+bool sameRow(const QTreeWidgetItem *item, const AbstractRow &row);
+void updateItem(QTreeWidgetItem *item, const AbstractRow &row);
 bool isBold(RowKind kind);
 
 // Why a rate, quantity or percentage typed for `name` is refused; `decimals` it may have.

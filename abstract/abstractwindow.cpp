@@ -290,14 +290,25 @@ void AbstractWindow::rebuild()
                                   : tr("No figures while a quantity is not a number: mend it in the material extractor."));
         return;
     }
-    const std::optional<Chosen> wasChosen = chosen();
-    QList<QTreeWidgetItem *> items;
-    for (const AbstractRow &row : abstractRows(*m_abstract, m_inputs))
-        items << treeItem(row);
-    m_table->clear();
-    m_table->addTopLevelItems(items);
-    if (wasChosen)
-        choose(*wasChosen);
+    // A keystroke changes figures, not rows: those are set in place, and the row chosen, the
+    // scrolling and the layout of the rest stay as they were.
+    const QList<AbstractRow> rows = abstractRows(*m_abstract, m_inputs);
+    bool same = m_table->topLevelItemCount() == rows.size();
+    for (qsizetype r = 0; same && r < rows.size(); ++r)
+        same = sameRow(m_table->topLevelItem(int(r)), rows[r]);
+    if (same) {
+        for (qsizetype r = 0; r < rows.size(); ++r)
+            updateItem(m_table->topLevelItem(int(r)), rows[r]);
+    } else {
+        const std::optional<Chosen> wasChosen = chosen();
+        QList<QTreeWidgetItem *> items;
+        for (const AbstractRow &row : rows)
+            items << treeItem(row);
+        m_table->clear();
+        m_table->addTopLevelItems(items);
+        if (wasChosen)
+            choose(*wasChosen);
+    }
     updateCommands();
     m_words->setText(tr("In words: %1").arg(QString::fromStdString(rupeesInWords(m_abstract->finalFigure()))));
 }

@@ -53,14 +53,17 @@ AbstractWindow *abstractOf(Form17 *extractor)
     return abstract;
 }
 
-void showBeside(AbstractWindow *abstract, const Form17 *extractor)
+// Shown and given the keyboard, unless a window shown after it is to have it: two windows
+// asking the window manager at once may be answered in either order.
+void showBeside(AbstractWindow *abstract, const Form17 *extractor, bool activate = true)
 {
     const bool first = !abstract->isVisible();
     abstract->show();
     if (first)
         abstract->placeBeside(extractor);
     abstract->raise();
-    abstract->activateWindow();
+    if (activate)
+        abstract->activateWindow();
 }
 
 } // namespace
@@ -92,8 +95,9 @@ documents::FileKind estimateFiles()
         documents::Document::of(window)->load(file);
         AbstractWindow *abstract = abstractOf(window);
         abstract->load(file);
-        showBeside(abstract, window);
-        if (!abstract->measurements()->isEmpty())
+        const bool measured = !abstract->measurements()->isEmpty();
+        showBeside(abstract, window, !measured);
+        if (measured)
             abstract->showMeasurements();
     };
     return {AbstractWindow::estimateLayout(Form17::document().layout(), costsJudge()), QStringLiteral("Form17"), open};
