@@ -113,6 +113,23 @@ private slots:
             << "\"rates.Rate4\" holds" << bad;
         QTest::newRow("an estimate's Say to the nearest 50") << extractor
             << edited("estimate", "\"say\": 100", "\"say\": 50") << "\"say\" is not" << bad;
+        const auto room = [&](const char *row, const char *from, const char *to, const char *what) {
+            QTest::newRow(row) << extractor << edited("one-room-building", from, to) << what << bad;
+        };
+        room("measurements in version 1", R"("version": 2)", R"("version": 1)", R"(has "heads")");
+        room("sub-heads lacking Concrete", R"("Concrete")", R"("Roof")", R"(lacks "Concrete")");
+        room("a sub-head twice", "\"Steel\"\n", R"("steel", "Steel")", "blank, twice or not a");
+        room("an own item No. 12", R"("no": "S1")", R"("no": "12")", R"(No. "12" is blank or)");
+        room("an own item's No. taken", R"("no": "S1")", R"("no": "e1")", R"(No. "e1" is blank)");
+        room("an own item per 7", R"("per": 100)", R"("per": 7)", R"("S1" is not per 1, 10,)");
+        room("an own item under a sub-head not kept", R"("head": "Steel")", R"("head": "Roof")",
+             R"("S1" stands under a sub-head "heads" lacks)");
+        room("an own item with no quantity", R"("152.500")", R"("")", R"("S1" has no quantity)");
+        room("measurements of an item not held", R"("item": "E1")", R"("item": "E2")",
+             R"("E2", which the estimate does not hold)");
+        room("an item measured twice", R"("item": "9")", R"("item": "6")", R"("6" twice)");
+        room("deduct as a number", R"("deduct": true)", R"("deduct": 1)", R"("6" is not marked)");
+        room("a factor of four decimals", R"("5.03")", R"("5.0312")", R"("E1" has a factor that)");
         QTest::newRow("a newer version")
             << data << edited("costs", "\"version\": 1", "\"version\": 3") << "newer" << bad;
         QTest::newRow("not JSON") << data << QByteArray("cement1=250") << "(illegal" << bad;

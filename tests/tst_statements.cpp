@@ -1,17 +1,23 @@
 // SPDX-FileCopyrightText: 2026 ratebook developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The statement and workbook read back as received: the PDF by pdftotext, cells by unzip.
+// The statement and workbook read back as received: the PDF by pdftotext, cells by unzip,
+// and figures as LibreOffice works them out afresh.
 #include "fixture.h"
 
 #include "app/startup.h"
 
 namespace {
 
-QString output(const QString &program, const QStringList &arguments)
+// Run in `folder`, under a locale that leaves figures as the program shows them.
+QString output(const QString &program, const QStringList &arguments, const QString &folder = {})
 {
     QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("LC_ALL", "C.UTF-8");
+    process.setProcessEnvironment(environment);
+    process.setWorkingDirectory(folder);
     process.start(program, arguments);
-    process.waitForFinished();
+    process.waitForFinished(120000);
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
@@ -64,12 +70,18 @@ class tst_Statements : public WindowTest
 
     QTemporaryDir dir;
 
+    // The window of an estimate opened from a sample.
+    static QWidget *opened(const QString &file, const QString &name)
+    {
+        ratebook::start({"ratebook", sample(file)});
+        return child(ratebook::windows::extractor(), name);
+    }
     QWidget *filled(const QString &name, const QStringList &costs = worked::costs)
     {
-        if (name == "AbstractOfEstimate") {
-            ratebook::start({"ratebook", sample("estimate")});
-            return ratebook::windows::extractor()->findChild<QWidget *>(name);
-        }
+        if (name == "AbstractOfEstimate")
+            return opened("estimate", name);
+        if (name == "DetailsOfMeasurement")
+            return opened("one-room-building", name);
         QWidget *w = openWindow(name);
         if (name == "Form17") {
             QTest::mouseClick(child(w, "Check5"), Qt::LeftButton);
@@ -94,19 +106,36 @@ private slots:
     {
         QTest::addColumn<QString>("window");
         QTest::addColumn<QString>("keys");
-        QTest::newRow("rates, PDF") << "datasheet1" << "Ctrl+Shift+E";
-        QTest::newRow("rates, printed") << "datasheet1" << "Ctrl+P";
-        QTest::newRow("abstract, PDF") << "AbstractOfEstimate" << "Ctrl+Shift+E";
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<int>("added"); // blank lines added to the table
+        QTest::addColumn<int>("pages");
+        const QString rates = "Rate Analysis";
+        const QString sheet = "DetailsOfMeasurement";
+        const QString measurement = "Details of Measurement";
+        QTest::newRow("rates, PDF") << "datasheet1" << "Ctrl+Shift+E" << rates << 0 << 1;
+        QTest::newRow("rates, printed") << "datasheet1" << "Ctrl+P" << rates << 0 << 1;
+        QTest::newRow("abstract, PDF")
+            << "AbstractOfEstimate" << "Ctrl+Shift+E" << "Abstract of Estimate" << 0 << 1;
+        QTest::newRow("measurements, PDF") << sheet << "Ctrl+Shift+E" << measurement << 0 << 1;
+        QTest::newRow("measurements over two pages") << sheet << "Ctrl+P" << measurement << 40 << 2;
     }
-    // Every cell as shown, every input as typed; in the very file the dialog named.
+    // Every cell as shown, every input as typed, the header atop each page; in the very file
+    // the dialog named.
     void statement()
     {
         QFETCH(QString, window);
         QFETCH(QString, keys);
+        QFETCH(QString, title);
+        QFETCH(int, added);
         QWidget *w = filled(window);
+        for (int line = 0; line < added; ++line)
+            onTable(w, "Insert");
         onTable(w, keys);
         const QString text = output("pdftotext", {"-layout", answers.file, "-"});
-        QStringList shown{"Ward 7 school", "Cuttack", "Page 1 of 1"};
+        const QStringList pages = text.split('\f', Qt::SkipEmptyParts);
+        QTEST(int(pages.size()), "pages");
+        const QString today = QLocale().toString(QDate::currentDate(), QLocale::LongFormat);
+        QStringList shown{title, "Ward 7 school", "Cuttack", today, "Prepared by", "Checked by"};
         for (const QString &row : tableRows(w))
             shown << row.split(" | ", Qt::SkipEmptyParts);
         for (const QLineEdit *box : w->findChildren<QLineEdit *>())
@@ -115,6 +144,13 @@ private slots:
             shown << words->text();
         for (const QString &cell : shown)
             QVERIFY2(text.contains(cell), qPrintable(cell + " not in:\n" + text));
+        const QAbstractItemModel *table = child<QTreeView>(w, "ListView1")->model();
+        for (qsizetype page = 0; page < pages.size(); ++page) {
+            const QString number = QString("Page %1 of %2").arg(page + 1).arg(pages.size());
+            for (int column = 0; column < table->columnCount(); ++column)
+                QVERIFY(pages[page].contains(table->headerData(column, Qt::Horizontal).toString()));
+            QVERIFY2(pages[page].contains(number), qPrintable(number + " not in:\n" + pages[page]));
+        }
     }
 
     void workbook_data()
@@ -151,22 +187,73 @@ private slots:
         QTEST(table.value(1), "row");
     }
 
-    // Each amount a formula worked out to the figure shown, grouped the Indian way.
-    void abstractWorkbook()
+    void formulas_data()
     {
-        answers.file = dir.filePath("abstract.xlsx");
-        onTable(filled("AbstractOfEstimate"), "Ctrl+E");
-        const QStringList rows = sheetRows(answers.file, 1);
-        QStringList amounts;
-        for (int row : {7, 10, 18, 19, 20, 21, 22}) // the empty sixth row is not kept
-            amounts << rows.value(row).section(" | ", -1);
-        QCOMPARE(amounts, (QStringList{"##\\,##0.00=ROUND(C9*E9/F9,2)=24690",
-                                       "##\\,##0.00=SUM(G9:G11)=32165",
-                                       "##\\,##0.00=SUM(G12,G15,G19)=86307.91",
-                                       "#\\,##0.00=ROUND(SUM(G20:G20)*5/100,2)=4315.4",
-                                       "##\\,##0.00=ROUND(SUM(G20:G21)*18/100,2)=16312.2",
-                                       "#\\,##\\,##0.00=SUM(G20:G22)=106935.51",
-                                       "#\\,##\\,##0.00=ROUND(G23,-2)=106900"}));
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QList<int>>("rows"); // an abstract's empty sixth is not kept
+        QTest::addColumn<QStringList>("formulas");
+        QTest::newRow("abstract: amounts grouped the Indian way") << "AbstractOfEstimate"
+            << QList<int>{7, 10, 18, 19, 20, 21, 22}
+            << QStringList{"##\\,##0.00=ROUND(C9*E9/F9,2)=24690",
+                           "##\\,##0.00=SUM(G9:G11)=32165",
+                           "##\\,##0.00=SUM(G12,G15,G19)=86307.91",
+                           "#\\,##0.00=ROUND(SUM(G20:G20)*5/100,2)=4315.4",
+                           "##\\,##0.00=ROUND(SUM(G20:G21)*18/100,2)=16312.2",
+                           "#\\,##\\,##0.00=SUM(G20:G22)=106935.51",
+                           "#\\,##\\,##0.00=ROUND(G23,-2)=106900"};
+        QTest::newRow("measurements: E1's net, item 6's line and totals")
+            << "DetailsOfMeasurement" << QList<int>{8, 14, 16, 19, 20}
+            << QStringList{"0.00=SUM(G8:G9)=11.23", "0.00=ROUND(PRODUCT(C16:F16),2)=6.15",
+                           "0.00=SUM(G16:G17)=10.29", "0.00=SUM(G19:G20)=1.14",
+                           "0.00=SUM(G16:G17)-SUM(G19:G20)=9.15"};
+    }
+    // Each figure a formula worked out to the figure shown.
+    void formulas()
+    {
+        QFETCH(QString, window);
+        QFETCH(QList<int>, rows);
+        answers.file = dir.filePath("formulas.xlsx");
+        onTable(filled(window), "Ctrl+E");
+        const QStringList sheet = sheetRows(answers.file, 1);
+        QStringList formulas;
+        for (int row : rows)
+            formulas << sheet.value(row).split(" | ").filter(QRegularExpression("=[A-Z]+\\("));
+        QTEST(formulas, "formulas");
+    }
+
+    void recalculated_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("window");
+        QTest::newRow("details of measurement") << "one-room-building" << "DetailsOfMeasurement";
+        QTest::newRow("abstract") << "estimate" << "AbstractOfEstimate";
+        QTest::newRow("abstract with items of one's own")
+            << "one-room-building" << "AbstractOfEstimate";
+    }
+    // Worked out afresh by LibreOffice from the formulas alone, every row as the window shows it.
+    void recalculated()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, window);
+        QWidget *w = opened(file, window);
+        answers.file += ".xlsx";
+        onTable(w, "Ctrl+E");
+        const QString sheet = "xl/worksheets/sheet1.xml"; // the values of its formulas dropped
+        QDir(dir.path()).mkpath("xl/worksheets");
+        QString xml = output("unzip", {"-p", answers.file, sheet});
+        xml.remove(QRegularExpression("(?<=</f>)<v>[^<]*</v>"));
+        written(dir.filePath(sheet), xml.toUtf8());
+        output("zip", {answers.file, sheet}, dir.path());
+        QVERIFY(!output("unzip", {"-p", answers.file, sheet}).contains("</f><v>"));
+        const QString csv = answers.file.chopped(4) + "csv";
+        output("soffice", {"-env:UserInstallation=file://" + dir.filePath("office"), "--headless",
+                           "--convert-to", "csv:Text - txt - csv (StarCalc):124,34,76", "--outdir",
+                           dir.path(), answers.file});
+        QVERIFY2(QFile::exists(csv), "LibreOffice (libreoffice-calc-nogui) converted nothing");
+        const QStringList shown = QString(bytes(csv)).split('\n');
+        const qsizetype header = shown.indexOf(QRegularExpression("No\\.\\|.*"));
+        const QStringList rows = tableRows(w).replaceInStrings(" | ", "|");
+        QCOMPARE(shown.mid(header + 1, rows.size()), rows);
     }
 
     void refused_data()

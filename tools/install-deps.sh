@@ -12,6 +12,8 @@ packages=(
     libxlsxwriter-dev pkg-config # the spreadsheet export writes .xlsx through it
     poppler-utils           # the tests read exported statements back with pdftotext
     unzip                   # and the exported workbook's sheets with unzip
+    zip libreoffice-calc-nogui # a workbook stripped of its kept values, worked out afresh by
+                            # a spreadsheet program, shows that its formulas give the figures
     fonts-liberation        # Arial metrics, so captions measure as laid out
     locales                 # a comma-decimal locale for the locale test
     desktop-file-utils      # validates the desktop entry
