@@ -3,7 +3,8 @@
 // The windows driven as a user drives them, timed: a keystroke in the extractor to its
 // rebuilt table, a "Unit Cost" click to the rebuilt rates, a file opened and saved through
 // the table's shortcuts, each work window opened and closed through the main window, the
-// statement and the workbook written, and what start-up builds.
+// statement and the workbook written, and what start-up builds. A large estimate, made at
+// run time, is opened, typed into and exported through its details of measurement.
 #include "tests/fixture.h"
 
 #include "app/form1.h"
@@ -11,8 +12,12 @@
 #include "datasheet/datasheet1.h"
 #include "extractor/form17.h"
 #include "documents/workfile.h"
+#include "measurement/measurementmodel.h"
 
 #include <QCheckBox>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QTemporaryDir>
 #include <QLineEdit>
 #include <QPushButton>
@@ -20,14 +25,66 @@
 
 using namespace ratebook;
 
+namespace {
+
+// The sample building grown to 100 items of one's own under its five sub-heads and 5,000
+// lines of measurement spread over them and four of the twelve, one line in 25 deducted.
+// `firstLength` is the length of item 6's first line, so that two files differ in one cell.
+QByteArray largeEstimate(const QString &firstLength)
+{
+    QJsonObject estimate = QJsonDocument::fromJson(bytes(sample("one-room-building"))).object();
+    const QJsonArray heads = estimate.value("heads").toArray();
+    QJsonArray items;
+    QStringList measured{"1", "2", "6", "9"};
+    for (int n = 13; n < 113; ++n) {
+        items << QJsonObject{{"no", QString::number(n)}, {"description", QString("Own item %1").arg(n)},
+                             {"unit", "Cum"}, {"per", 1}, {"rate", "250.00"},
+                             {"head", heads[n % heads.size()]}, {"quantity", "0.000"}};
+        measured << QString::number(n);
+    }
+    const int lineCount = 5000;
+    QJsonArray measurements;
+    for (qsizetype k = 0; k < measured.size(); ++k) {
+        const qsizetype count = lineCount / measured.size() + (k < lineCount % measured.size() ? 1 : 0);
+        QJsonArray lines;
+        for (qsizetype line = 0; line < count; ++line) {
+            const bool first = measured[k] == "6" && line == 0;
+            const QString length = first ? firstLength : QString::number(1 + line % 90 * 0.1, 'f', 2);
+            lines << QJsonObject{{"particulars", QString("Wall %1").arg(line + 1)}, {"nos", "2"},
+                                 {"length", length}, {"breadth", "0.23"}, {"depth", "3.00"},
+                                 {"deduct", line % 25 == 24}};
+        }
+        measurements << QJsonObject{{"item", measured[k]}, {"lines", lines}};
+    }
+    estimate.insert("items", items);
+    estimate.insert("measurements", measurements);
+    return QJsonDocument(estimate).toJson();
+}
+
+QWidget *measurementSheet()
+{
+    return child(windows::extractor(), "DetailsOfMeasurement");
+}
+
+} // namespace
+
 class bench_Windows : public QObject
 {
     Q_OBJECT
 
     Answers answers; // a message would block in a modal loop; here it is a fault
+    QTemporaryDir files;
+    QString large; // the large estimate, and the same with one length changed
+    QString largeChanged;
 
 private slots:
-    void initTestCase() { ratebook::setUpApplication(); }
+    void initTestCase()
+    {
+        answers.answer = 1; // "Discard": what a benchmark typed is never saved over its file
+        ratebook::setUpApplication();
+        large = written(files.filePath("large.ratebook"), largeEstimate("5.03"));
+        largeChanged = written(files.filePath("large-changed.ratebook"), largeEstimate("5.13"));
+    }
 
     void cleanup()
     {
@@ -82,6 +139,36 @@ private slots:
         QCOMPARE(tableRows(abstract).size(), worked::abstract.size());
     }
 
+    // In the large estimate's sheet, a length of a line of item 6 typed into its open cell:
+    // the sheet works out the line and the item's totals, carries the net into the
+    // extractor's box, which rebuilds the material table and then the abstract.
+    void keystrokeInMeasurement()
+    {
+        ratebook::start({"ratebook", large});
+        QWidget *sheet = measurementSheet();
+        QVERIFY(QTest::qWaitForWindowExposed(sheet));
+        auto *view = child<QTreeView>(sheet, "ListView1");
+        const auto *model = static_cast<const MeasurementModel *>(view->model());
+        int row = 0;
+        while (row < model->rowCount()
+               && (model->keyOf(row) != "6" || model->rowKind(row) != MeasurementModel::RowKind::Line))
+            ++row;
+        const QModelIndex length = model->index(row, MeasurementModel::LengthColumn);
+        view->scrollTo(length);
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(length).center());
+        QTest::keyClick(view, Qt::Key_F2);
+        auto *cell = qobject_cast<QLineEdit *>(QApplication::focusWidget());
+        QVERIFY(cell);
+        QTest::keyClick(cell, Qt::Key_End);
+        int keystrokes = 0;
+        QBENCHMARK {
+            QTest::keyClick(cell, keystrokes++ % 2 ? Qt::Key_Backspace : Qt::Key_7);
+        }
+        QCOMPARE(cell->text(), keystrokes % 2 ? "5.037" : "5.03");
+        const QString net = QString::fromStdString(fixedText(*model->measured("6"), 2));
+        QCOMPARE(child<QLineEdit>(windows::extractor(), "Text6")->text(), net);
+    }
+
     // The data sheet shown, the nine costs of the worked example typed.
     static QWidget *dataSheetFilled()
     {
@@ -105,35 +192,40 @@ private slots:
         QCOMPARE(tableRows(w), worked::rates);
     }
 
-    // The rate analysis written as a PDF, or as a workbook, from its shortcut on the
-    // filled table to the file in place; the details are asked once, before the timing.
+    // A statement written as a PDF, or as a workbook, from its shortcut on the filled table
+    // to the file in place; the details are asked once, before the timing.
     void exportStatement_data()
     {
         QTest::addColumn<QString>("keys");
         QTest::addColumn<QString>("suffix");
-        QTest::addColumn<bool>("abstract");
-        QTest::newRow("pdf") << "Ctrl+Shift+E" << "pdf" << false;
-        QTest::newRow("workbook") << "Ctrl+E" << "xlsx" << false;
-        QTest::newRow("abstract pdf") << "Ctrl+Shift+E" << "pdf" << true;
-        QTest::newRow("abstract workbook") << "Ctrl+E" << "xlsx" << true;
+        QTest::addColumn<QString>("window");
+        QTest::newRow("pdf") << "Ctrl+Shift+E" << "pdf" << "datasheet1";
+        QTest::newRow("workbook") << "Ctrl+E" << "xlsx" << "datasheet1";
+        QTest::newRow("abstract pdf") << "Ctrl+Shift+E" << "pdf" << "AbstractOfEstimate";
+        QTest::newRow("abstract workbook") << "Ctrl+E" << "xlsx" << "AbstractOfEstimate";
+        QTest::newRow("sheet pdf") << "Ctrl+Shift+E" << "pdf" << "DetailsOfMeasurement";
+        QTest::newRow("sheet workbook") << "Ctrl+E" << "xlsx" << "DetailsOfMeasurement";
     }
-    // The rate analysis, or the worked abstract.
+    // The rate analysis, the worked abstract, or the large estimate's details of measurement.
     void exportStatement()
     {
         QFETCH(QString, keys);
         QFETCH(QString, suffix);
-        QFETCH(bool, abstract);
+        QFETCH(QString, window);
         QTemporaryDir dir;
         answers.file = dir.filePath("out." + suffix);
         QWidget *w = nullptr;
-        if (abstract) {
+        if (window == "AbstractOfEstimate") {
             ratebook::start({"ratebook", sample("estimate")});
-            w = windows::extractor()->findChild<QWidget *>("AbstractOfEstimate");
+            w = child(windows::extractor(), window);
+        } else if (window == "DetailsOfMeasurement") {
+            ratebook::start({"ratebook", large});
+            w = measurementSheet();
         } else {
             w = dataSheetFilled();
             QTest::mouseClick(child<QPushButton>(w, "unitcost"), Qt::LeftButton);
         }
-        auto *table = child<QTreeWidget>(w, "ListView1");
+        auto *table = child<QTreeView>(w, "ListView1");
         onTable(w, keys);
         QFile::remove(dir.filePath("out." + suffix));
         QBENCHMARK {
@@ -202,6 +294,30 @@ private slots:
             QCOMPARE(documents::readKind(dir.filePath("saved.ratebook")), kind);
         else
             QCOMPARE(table->topLevelItemCount(), kind == "costs" ? 10 : 3);
+    }
+
+    // Ctrl+O on the extractor's table, taking turns between the large estimate and the same
+    // with one length changed, to the three windows shown, laid out and painted.
+    void openLargeEstimate()
+    {
+        ratebook::start({"ratebook", large});
+        QWidget *w = windows::extractor();
+        QVERIFY(QTest::qWaitForWindowExposed(measurementSheet()));
+        auto *table = child(w, "ListView1");
+        answers.fileRequests.clear();
+        int round = 0;
+        QBENCHMARK {
+            answers.file = round++ % 2 ? large : largeChanged;
+            w->activateWindow(); // the sheet was shown last, and took the keys
+            QApplication::processEvents();
+            table->setFocus();
+            QTest::keyClick(table, Qt::Key_O, Qt::ControlModifier);
+            QApplication::processEvents();
+        }
+        const auto *sheet = child<QTreeView>(measurementSheet(), "ListView1");
+        QVERIFY(sheet->isVisible() && sheet->model()->rowCount() > 5000);
+        QVERIFY(child(w, "AbstractOfEstimate")->isVisible());
+        QCOMPARE(answers.fileRequests.size(), round);
     }
 
     void openAndClose_data()

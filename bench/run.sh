@@ -12,7 +12,7 @@ median=${MEDIAN:-9}
 starts=${STARTS:-31}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-export XDG_RUNTIME_DIR=$work LC_ALL=C
+export XDG_RUNTIME_DIR=$work XDG_DATA_HOME=$work LC_ALL=C # recovery copies kept out of the user's folder
 failed=0
 
 # Writes <name>.csv (function,tag,metric,ms per iteration,...) and <name>.txt, the log.
@@ -58,6 +58,10 @@ us=1000 # ms to µs
     echo "abstract of estimate written as PDF (Ctrl+Shift+E)|$(qtfigure bench_windows exportStatement 'abstract pdf' 1)|ms|100"
     echo "abstract of estimate written as a workbook (Ctrl+E)|$(qtfigure bench_windows exportStatement 'abstract workbook' 1)|ms|50"
     echo "open an estimate (Ctrl+O), to the extractor and the abstract worked out|$(qtfigure bench_windows openAndSaveFile 'open an estimate' 1)|ms|5"
+    echo "open an estimate of 100 items of one's own and 5,000 measurement lines (Ctrl+O), to the extractor, abstract and sheet shown|$(qtfigure bench_windows openLargeEstimate '' 1)|ms|100"
+    echo "keystroke in a factor of a measurement line there, to the sheet, the material table and the abstract rebuilt|$(qtfigure bench_windows keystrokeInMeasurement '' 1)|ms|2"
+    echo "its details of measurement written as PDF (Ctrl+Shift+E)|$(qtfigure bench_windows exportStatement 'sheet pdf' 0.001)|s|3"
+    echo "its details of measurement written as a workbook (Ctrl+E)|$(qtfigure bench_windows exportStatement 'sheet workbook' 0.001)|s|1"
     echo "open a costs file (Ctrl+O), to the rates worked out|$(qtfigure bench_windows openAndSaveFile 'open costs' 1)|ms|2"
     echo "open a quantities file (Ctrl+O), to the materials worked out|$(qtfigure bench_windows openAndSaveFile 'open quantities' 1)|ms|2"
     echo "save a costs file (Ctrl+S), in memory (/dev/shm)|$(qtfigure bench_windows openAndSaveFile 'save costs' 1)|ms|2"

@@ -35,6 +35,12 @@ bool isFactorColumn(int column)
 
 Factor factorOf(int column) { return Factor(column - MeasurementModel::NosColumn); }
 
+const MeasurableItem *findItem(const QList<MeasurableItem> &items, const QString &key)
+{
+    const auto found = std::ranges::find(items, key, &MeasurableItem::key);
+    return found == items.end() ? nullptr : &*found;
+}
+
 int rowsOf(const MeasuredItem &item)
 {
     const std::size_t deducted = item.lines().size() - item.deductionsFrom();
@@ -54,7 +60,7 @@ MeasurementModel::MeasurementModel(QObject *parent) : QAbstractTableModel(parent
 
 void MeasurementModel::setItems(const QList<MeasurableItem> &items)
 {
-    m_items = items;
+    const QList<MeasurableItem> before = std::exchange(m_items, items);
     std::vector<MeasuredItem> sorted = m_measured;
     std::ranges::stable_sort(sorted, {}, [this](const MeasuredItem &item) { return orderOf(text(item.key())); });
     const bool reordered = !std::ranges::equal(sorted, m_measured, {}, &MeasuredItem::key, &MeasuredItem::key);
@@ -63,8 +69,21 @@ void MeasurementModel::setItems(const QList<MeasurableItem> &items)
         m_measured = std::move(sorted);
         layOut();
         endResetModel();
-    } else if (!m_rows.empty()) {
-        emit dataChanged(index(0, 0), index(rowCount() - 1, ColumnCount - 1));
+        return;
+    }
+    // Only an item's own row and its net show what the estimate says of it: a sheet of
+    // thousands of lines is not gone over again for every item changed in the abstract.
+    const auto described = [](const MeasurableItem *info) {
+        return info ? std::pair(info->description, info->unit) : std::pair<QString, QString>();
+    };
+    for (std::size_t item = 0; item < m_measured.size(); ++item) {
+        const QString key = text(m_measured[item].key());
+        if (described(findItem(before, key)) == described(infoOf(key)))
+            continue;
+        const int first = m_firstRow[item];
+        const int net = first + rowsOf(m_measured[item]) - 1;
+        emit dataChanged(index(first, 0), index(first, ColumnCount - 1));
+        emit dataChanged(index(net, UnitColumn), index(net, UnitColumn));
     }
 }
 
@@ -109,8 +128,7 @@ int MeasurementModel::orderOf(const QString &key) const
 
 const MeasurableItem *MeasurementModel::infoOf(const QString &key) const
 {
-    const auto found = std::ranges::find(m_items, key, &MeasurableItem::key);
-    return found == m_items.end() ? nullptr : &*found;
+    return findItem(m_items, key);
 }
 
 MeasurementModel::RowKind MeasurementModel::rowKind(int row) const
