@@ -88,7 +88,9 @@ public:
     }
 
     // A ruled table: the header and the rows asked for in bold, every cell as given. Where
-    // the columns would not fit the page's width, the table is set smaller.
+    // the columns would not fit the page's width, the widest column of words is narrowed
+    // and its cells wrap, each row as tall as its longest cell; only what still does not fit
+    // is set smaller.
     void table(const StatementTable &t)
     {
         const QStringList &header = t.header;
@@ -96,31 +98,52 @@ public:
         QFont body = font(9.5), bold = font(9.5, true);
         const qsizetype columns = header.size();
         const qreal gap = mm(4);
+        QList<bool> boldRow(rows.size(), false);
+        for (const int r : t.boldRows)
+            boldRow[r] = true;
         QList<qreal> widths(columns, 0);
+        QList<Qt::Alignment> align(columns);
         for (qsizetype c = 0; c < columns; ++c) {
             widths[c] = textWidth(bold, header[c]);
             for (qsizetype r = 0; r < rows.size(); ++r)
-                widths[c] = std::max(widths[c], textWidth(t.boldRows.contains(r) ? bold : body, rows[r].value(c)));
+                widths[c] = std::max(widths[c], textWidth(boldRow[r] ? bold : body, rows[r].value(c)));
+            const bool figures = t.figureColumns.isEmpty() ? isFigureColumn(rows, c) : t.figureColumns.contains(c);
+            align[c] = (figures ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
         }
-        const qreal natural = std::accumulate(widths.begin(), widths.end(), gap * qreal(columns - 1));
+        qreal natural = std::accumulate(widths.begin(), widths.end(), gap * qreal(columns - 1));
+        qsizetype wrapped = -1;
+        for (qsizetype c = 0; c < columns; ++c) {
+            if (!(align[c] & Qt::AlignRight) && (wrapped < 0 || widths[c] > widths[wrapped]))
+                wrapped = c;
+        }
+        if (natural > m_width && wrapped >= 0) {
+            const qreal narrowed = std::max({widths[wrapped] - (natural - m_width), m_width / 4,
+                                             textWidth(bold, header[wrapped])});
+            natural -= widths[wrapped] - narrowed;
+            widths[wrapped] = narrowed;
+        }
         const qreal scale = std::min<qreal>(1, m_width / natural);
         body.setPointSizeF(body.pointSizeF() * scale);
         bold.setPointSizeF(bold.pointSizeF() * scale);
         QList<qreal> left(columns, 0);
         for (qsizetype c = 1; c < columns; ++c)
             left[c] = left[c - 1] + (widths[c - 1] + gap) * scale;
-        QList<Qt::Alignment> align(columns);
-        for (qsizetype c = 0; c < columns; ++c) {
-            const bool figures = t.figureColumns.isEmpty() ? isFigureColumn(rows, c) : t.figureColumns.contains(c);
-            align[c] = (figures ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
-        }
 
-        const qreal height = lineHeight(body) * 1.5;
-        auto row = [=, width = m_width](const QStringList &cells, const QFont &f, bool ruleBelow) {
+        const qreal single = lineHeight(body) * 1.5;
+        auto row = [=, this, width = m_width](const QStringList &cells, const QFont &f, bool ruleBelow) {
+            qreal height = single;
+            const QString &words = cells.value(wrapped);
+            if (wrapped >= 0 && textWidth(f, words) > widths[wrapped] * scale) {
+                const QRectF room(0, 0, widths[wrapped] * scale, 1e6);
+                height = std::max(height, QFontMetricsF(f, &m_device).boundingRect(room, Qt::TextWordWrap, words).height()
+                                              + lineHeight(f) * 0.5);
+            }
             return Line{height, [=](QPainter &p, qreal top) {
                 p.setFont(f);
-                for (qsizetype c = 0; c < columns; ++c)
-                    p.drawText(QRectF(left[c], top, widths[c] * scale, height), align[c], cells.value(c));
+                for (qsizetype c = 0; c < columns; ++c) {
+                    const int wrap = c == wrapped ? Qt::TextWordWrap : 0;
+                    p.drawText(QRectF(left[c], top, widths[c] * scale, height), int(align[c]) | wrap, cells.value(c));
+                }
                 if (ruleBelow)
                     p.drawLine(QPointF(0, top + height), QPointF(width, top + height));
             }};
@@ -128,7 +151,7 @@ public:
         const qsizetype headerLine = m_lines.size();
         m_lines.push_back(row(header, bold, true));
         for (qsizetype r = 0; r < rows.size(); ++r) {
-            m_lines.push_back(row(rows[r], t.boldRows.contains(r) ? bold : body, r + 1 == rows.size()));
+            m_lines.push_back(row(rows[r], boldRow[r] ? bold : body, r + 1 == rows.size()));
             m_lines.back().header = headerLine;
         }
     }

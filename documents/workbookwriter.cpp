@@ -27,7 +27,15 @@ QString shownText(const WorkbookCell &cell)
     return shown;
 }
 
-// One format for each number format and weight met, made when first met.
+// A column is at most this many characters wide; a longer text wraps in its cell.
+constexpr qsizetype WidestColumn = 60;
+
+bool wraps(const WorkbookCell &cell)
+{
+    return !cell.number && cell.text.size() > WidestColumn;
+}
+
+// One format for each number format, weight and wrapping met, made when first met.
 class Formats
 {
 public:
@@ -35,13 +43,17 @@ public:
 
     lxw_format *of(const WorkbookCell &cell)
     {
-        if (cell.format.isEmpty() && !cell.bold)
+        if (cell.format.isEmpty() && !cell.bold && !wraps(cell))
             return nullptr;
-        lxw_format *&format = m_made[cell.format + QLatin1Char(cell.bold ? 'b' : 'r')];
+        lxw_format *&format = m_made[cell.format + QLatin1Char(cell.bold ? 'b' : 'r') + QLatin1Char(wraps(cell) ? 'w' : 'l')];
         if (!format) {
             format = workbook_add_format(m_workbook);
             if (cell.bold)
                 format_set_bold(format);
+            if (wraps(cell)) {
+                format_set_text_wrap(format);
+                format_set_align(format, LXW_ALIGN_VERTICAL_TOP);
+            }
             // The built-in "0.00" by its number, as spreadsheets know it.
             if (cell.format == QLatin1String("0.00"))
                 format_set_num_format_index(format, 2);
@@ -99,7 +111,7 @@ extern "C" Q_DECL_EXPORT bool ratebook_writeWorkbook(const ratebook::documents::
                 widths.resize(std::max(widths.size(), c + 1));
                 // A title alone on its row may run on into the empty cells after it.
                 if (sheet.rows[r].size() > 1)
-                    widths[c] = std::max(widths[c], shownText(cell).size());
+                    widths[c] = std::max(widths[c], std::min(shownText(cell).size(), WidestColumn));
             }
         }
         // In characters of the default font, with a little room for bold.
