@@ -88,9 +88,9 @@ public:
     }
 
     // A ruled table: the header and the rows asked for in bold, every cell as given. Where
-    // the columns would not fit the page's width, the widest column of words is narrowed
-    // and its cells wrap, each row as tall as its longest cell; only what still does not fit
-    // is set smaller.
+    // the columns would not fit the page's width, the table is set a little smaller; where
+    // that is not enough, the widest column of words is narrowed too and its cells wrap, each
+    // row as tall as its longest cell.
     void table(const StatementTable &t)
     {
         const QStringList &header = t.header;
@@ -116,11 +116,14 @@ public:
             if (!(align[c] & Qt::AlignRight) && (wrapped < 0 || widths[c] > widths[wrapped]))
                 wrapped = c;
         }
-        if (natural > m_width && wrapped >= 0) {
-            const qreal narrowed = std::max({widths[wrapped] - (natural - m_width), m_width / 4,
+        const qreal smallest = 0.8; // of the font, before a column wraps
+        if (natural * smallest > m_width && wrapped >= 0) {
+            const qreal narrowed = std::max({widths[wrapped] - (natural - m_width / smallest), m_width / 4,
                                              textWidth(bold, header[wrapped])});
             natural -= widths[wrapped] - narrowed;
             widths[wrapped] = narrowed;
+        } else {
+            wrapped = -1; // set smaller, every cell still fits its column
         }
         const qreal scale = std::min<qreal>(1, m_width / natural);
         body.setPointSizeF(body.pointSizeF() * scale);
