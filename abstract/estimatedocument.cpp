@@ -14,35 +14,12 @@
 
 using namespace ratebook;
 using documents::WorkbookCell;
+using documents::moneyCell;
 
 namespace {
 
 QString column(int column) { return QString(QLatin1Char(char('A' + column))); }
 QString cell(int column, int row) { return ::column(column) + QString::number(row + 1); }
-
-// Indian groups, set by the figure's own digits: a spreadsheet's commas group by thousands.
-QString indianFormat(std::int64_t units, int decimals, const QString &words = {})
-{
-    QString shown = QString::fromStdString(fixedText(units, decimals, true));
-    if (shown.startsWith(QLatin1Char('-')))
-        shown.remove(0, 1); // a spreadsheet puts the minus in front itself
-    const qsizetype point = decimals > 0 ? shown.indexOf(QLatin1Char('.')) : shown.size();
-    QString format;
-    for (qsizetype i = 0; i < shown.size(); ++i) {
-        if (shown[i] == QLatin1Char(','))
-            format += QStringLiteral("\\,");
-        else if (i == point)
-            format += QLatin1Char('.');
-        else
-            format += i + 1 >= point ? QLatin1Char('0') : QLatin1Char('#');
-    }
-    return words.isEmpty() ? format : format + QLatin1Char('"') + words + QLatin1Char('"');
-}
-
-WorkbookCell moneyCell(Paise paise, const QString &formula = {}, const QString &words = {})
-{
-    return {QString(), double(paise) / 100, indianFormat(paise, 2, words), false, formula};
-}
 
 } // namespace
 

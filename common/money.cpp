@@ -165,6 +165,11 @@ Paise amountFor(Thousandths quantity, Paise rate, int per)
     return divideRounded(product(quantity, rate), product(1000, per));
 }
 
+Paise timesHundredths(Paise each, Hundredths count)
+{
+    return divideRounded(product(each, count), 100);
+}
+
 Paise percentOf(Paise base, Hundredths percent)
 {
     return divideRounded(product(base, percent), 100 * 100);

@@ -49,6 +49,8 @@ std::int64_t parseFixed(std::string_view text, int decimals);
 // 1000).
 // 12.346 Cum at 3,499.20 per 1 Cum -> 43,201.12; 125.500 Sqm at 917.00 per 10 Sqm -> 11,508.35.
 Paise amountFor(Thousandths quantity, Paise rate, int per);
+// `count` hundredths of something at `each`, to the paisa: 13.81 days at 250.00 -> 3,452.50.
+Paise timesHundredths(Paise each, Hundredths count);
 // `percent` of `base`, to the paisa: 5 % of 86,307.91 -> 4,315.40.
 Paise percentOf(Paise base, Hundredths percent);
 // a + b and a - b, checked.

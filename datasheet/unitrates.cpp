@@ -24,13 +24,6 @@ constexpr const char *Descriptions[RateItemCount] = {
 
 constexpr const char *CostPattern = "######.#0";
 
-// One class of worker and how many of them a unit of work takes.
-struct LabourTerm
-{
-    CostInput worker;
-    double perUnit;
-};
-
 UnitRate rate(Checked material, Checked labour)
 {
     return {material.value(), labour.value(), (material + labour).value()};
@@ -49,9 +42,9 @@ std::array<UnitRate, RateItemCount> analyseUnitRates(const CostTexts &costs)
             value = toNumber(costs[input], input);
         return *value;
     };
-    auto labour = [&cost](std::initializer_list<LabourTerm> terms) {
+    auto labour = [&cost](std::size_t row) {
         Checked total;
-        for (const LabourTerm &t : terms)
+        for (const LabourTerm &t : LabourPerUnit[row])
             total = total + cost(t.worker) * t.perUnit;
         return total;
     };
@@ -64,7 +57,7 @@ std::array<UnitRate, RateItemCount> analyseUnitRates(const CostTexts &costs)
     const Checked metal40 = cost(Metal40), sand = cost(Sand);
     const Checked pcc148 = metal40 * 0.92 + sand * 0.46 + cementVolumeCost * 0.115;
     const Checked pcc1510 = metal40 * 0.92 + sand * 0.46 + cementVolumeCost * 0.092;
-    const Checked pccLabour = labour({{Mason1, 0.06}, {Mason2, 0.14}, {ManMazdoor, 1.8}, {WomanMazdoor, 1.4}});
+    const Checked pccLabour = labour(0);
     rates[0] = rate(pcc148, pccLabour);
     rates[1] = rate(pcc1510, pccLabour);
 
@@ -75,8 +68,8 @@ std::array<UnitRate, RateItemCount> analyseUnitRates(const CostTexts &costs)
 
     // Brick masonry: 600 bricks and 0.38 cu.m of mortar per cu.m; 1:8 needs less of the mason 1st class.
     const Checked bricks = cost(Bricks);
-    const Checked masonryLabour = labour({{Mason2, 0.98}, {Mason1, 1.2}, {ManMazdoor, 0.7}, {WomanMazdoor, 2.1}});
-    const Checked leanMasonryLabour = labour({{Mason2, 0.98}, {Mason1, 0.42}, {ManMazdoor, 0.7}, {WomanMazdoor, 2.1}});
+    const Checked masonryLabour = labour(2);
+    const Checked leanMasonryLabour = labour(4);
     rates[2] = rate(bricks * 600 + mortar15 * 0.38, masonryLabour);
     rates[3] = rate(bricks * 600 + mortar16 * 0.38, masonryLabour);
     rates[4] = rate(bricks * 600 + mortar18 * 0.38, leanMasonryLabour);
@@ -84,8 +77,8 @@ std::array<UnitRate, RateItemCount> analyseUnitRates(const CostTexts &costs)
     rates[5].material = (cost(Chips20) * 0.92 + sand * 0.46 + cementVolumeCost * 0.23).value();
 
     // Plastering, per 10 sq.m: 0.15 cu.m of mortar at 12 mm, 0.21 at 20 mm.
-    const Checked thinPlasterLabour = labour({{Mason2, 1.1}, {ManMazdoor, 0.5}, {WomanMazdoor, 1.1}});
-    const Checked thickPlasterLabour = labour({{Mason2, 2.2}, {ManMazdoor, 0.5}, {WomanMazdoor, 3.2}});
+    const Checked thinPlasterLabour = labour(6);
+    const Checked thickPlasterLabour = labour(7);
     rates[6] = rate(mortar15 * 0.15, thinPlasterLabour);
     rates[7] = rate(mortar15 * 0.21, thickPlasterLabour);
     rates[8] = rate(mortar13 * 0.15, thinPlasterLabour);

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <optional>
+#include <span>
 #include <string>
 
 namespace ratebook {
@@ -34,6 +35,27 @@ struct UnitRate
     double material = 0;
     std::optional<double> labour;
     std::optional<double> total;
+};
+
+// One class of worker and how many of them a unit of work takes.
+struct LabourTerm
+{
+    CostInput worker;
+    double perUnit;
+};
+
+// The labour of each row of the rate table per unit of its work (a cubic metre, or 10 square
+// metres of plaster), in the order its cost is summed, which decides the last bit of it.
+// Reinforced concrete has none: it is priced by its materials alone.
+inline constexpr LabourTerm PccLabour[] = {{Mason1, 0.06}, {Mason2, 0.14}, {ManMazdoor, 1.8}, {WomanMazdoor, 1.4}};
+inline constexpr LabourTerm MasonryLabour[] = {{Mason2, 0.98}, {Mason1, 1.2}, {ManMazdoor, 0.7}, {WomanMazdoor, 2.1}};
+// Masonry in CM 1:8 needs less of the mason 1st class.
+inline constexpr LabourTerm LeanMasonryLabour[] = {{Mason2, 0.98}, {Mason1, 0.42}, {ManMazdoor, 0.7}, {WomanMazdoor, 2.1}};
+inline constexpr LabourTerm ThinPlasterLabour[] = {{Mason2, 1.1}, {ManMazdoor, 0.5}, {WomanMazdoor, 1.1}};
+inline constexpr LabourTerm ThickPlasterLabour[] = {{Mason2, 2.2}, {ManMazdoor, 0.5}, {WomanMazdoor, 3.2}};
+inline constexpr std::span<const LabourTerm> LabourPerUnit[RateItemCount] = {
+    PccLabour, PccLabour, MasonryLabour, MasonryLabour, LeanMasonryLabour, {},
+    ThinPlasterLabour, ThickPlasterLabour, ThinPlasterLabour, ThickPlasterLabour,
 };
 
 // One row of the rate table as it is shown: description, then the material, labour and

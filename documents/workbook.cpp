@@ -24,6 +24,12 @@ WorkbookCell textCell(const QString &text, bool bold)
     return {text, std::nullopt, QString(), bold, {}};
 }
 
+WorkbookCell moneyCell(std::int64_t paise, const QString &formula, const QString &words)
+{
+    const QString format = words.isEmpty() ? QStringLiteral("##,##0.00") : QStringLiteral("##,##0.00\"%1\"").arg(words);
+    return {QString(), double(paise) / 100, format, false, formula, true};
+}
+
 QList<WorkbookCell> boldRow(const QStringList &texts)
 {
     QList<WorkbookCell> cells;

@@ -18,7 +18,8 @@ struct WorkbookCell
     std::optional<double> number; // with a formula, the value it works out to
     QString format;                // the number's format, such as "0.00"
     bool bold = false;
-    QString formula; // "ROUND(C7*E7/F7,2)", without the "="
+    QString formula = {}; // "ROUND(C7*E7/F7,2)", without the "="
+    bool money = false;   // grouped in lakhs and crores whatever it comes to
 };
 
 struct WorkbookSheet
@@ -33,6 +34,10 @@ using Workbook = QList<WorkbookSheet>;
 // typed ("0.125" stays 0.125, "1e3" is 1000); else the text.
 WorkbookCell typedCell(const QString &typed);
 WorkbookCell textCell(const QString &text, bool bold = false);
+// A sum of money, to the paisa: grouped in lakhs and crores whatever it comes to, negatives
+// too, also once a spreadsheet has worked it out again; `words` stand after the figure, such
+// as " (by hand)".
+WorkbookCell moneyCell(std::int64_t paise, const QString &formula = {}, const QString &words = {});
 QList<WorkbookCell> boldRow(const QStringList &texts);
 // The title, the details and each field of the statement, then an empty row.
 QList<QList<WorkbookCell>> statementHead(const Statement &s);

@@ -1,0 +1,41 @@
+// SPDX-FileCopyrightText: 2026 ratebook developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The labour statement: the mandays of each class the estimate's items need, the days summed
+// and the wages they cost, and the items it does not count; live as the estimate changes.
+#pragma once
+
+#include "documents/document.h"
+#include "labour/labour.h"
+
+#include <QWidget>
+
+class QLabel;
+
+namespace ratebook::kit {
+class ReportList;
+}
+
+class LabourWindow : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // A window of `estimate`'s, sharing its name of work and place; Save… saves `contents`.
+    LabourWindow(QWidget *estimate, const ratebook::documents::Document &estimateDocument,
+                 std::function<ratebook::documents::WorkFile()> contents);
+
+    // The items counted, the wages at the costs used, and the names of those not counted.
+    void setItems(std::vector<ratebook::LabourItem> items, const std::array<ratebook::Paise, ratebook::LabourClassCount> &wagePerDay,
+                  const QStringList &notCounted, const QString &ratesFrom);
+    // As printed: also a part of the whole estimate.
+    ratebook::documents::Statement statement() const;
+
+private:
+    ratebook::documents::Workbook workbook(const ratebook::documents::Statement &statement) const;
+
+    std::vector<ratebook::LabourItem> m_items;
+    std::optional<ratebook::Labour> m_labour; // none while the figures are too large
+    QString m_ratesFrom;
+    ratebook::kit::ReportList *m_table;
+    QLabel *m_notes;
+};
