@@ -200,6 +200,13 @@ AbstractWindow::AbstractWindow(QWidget *extractor, CostsJudge judge)
     m_moveUp = m_table->addCommand(tr("Move Up"), QKeySequence(Qt::CTRL | Qt::Key_Up), [this] { moveChosen(-1); });
     m_moveDown = m_table->addCommand(tr("Move Down"), QKeySequence(Qt::CTRL | Qt::Key_Down), [this] { moveChosen(1); });
     m_table->addSeparator();
+    m_table->addCommand(tr("Labour…"), QKeySequence(Qt::CTRL | Qt::Key_L), [this] { showLabour(); });
+    m_table->addCommand(tr("Face Sheet…"), QKeySequence(Qt::CTRL | Qt::Key_F), [this] { askFaceSheet(); });
+    m_table->addCommand(tr("Print Estimate…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P), [this] { handOnWhole(0); });
+    m_table->addCommand(tr("Export Estimate as PDF…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D),
+                        [this] { handOnWhole(1); });
+    m_table->addCommand(tr("Export Estimate to spreadsheet…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_X),
+                        [this] { handOnWhole(2); });
     m_table->addCommand(tr("Details of Measurement…"), QKeySequence(Qt::CTRL | Qt::Key_M), [this] {
         MeasurementWindow *sheet = showMeasurements();
         const std::optional<Chosen> row = chosen();
@@ -310,6 +317,7 @@ void AbstractWindow::rebuild()
             choose(*wasChosen);
     }
     updateCommands();
+    updateLabour();
     m_words->setText(tr("In words: %1").arg(QString::fromStdString(rupeesInWords(m_abstract->finalFigure()))));
 }
 

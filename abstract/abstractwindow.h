@@ -16,6 +16,7 @@
 
 #include <optional>
 
+class LabourWindow;
 class MeasurementModel;
 class MeasurementWindow;
 class QComboBox;
@@ -26,11 +27,24 @@ class ReportList;
 }
 
 // What the data sheet says of costs: the layout of its files, and the rates "&Unit Cost"
-// works out of a file's texts, or, thrown as a std::runtime_error, the message it gives.
+// works out of a file's texts, or, thrown as a std::runtime_error, the message it gives; and
+// its statement of them, as it prints it.
 struct CostsJudge
 {
     ratebook::documents::FileLayout layout;
     std::function<std::array<ratebook::UnitRate, ratebook::RateItemCount>(const QMap<QString, QString> &costs)> rates;
+    std::function<ratebook::documents::Statement(const QMap<QString, QString> &costs,
+                                                 const ratebook::documents::WorkDetails &details)> statement = {};
+};
+
+// What the face sheet says beyond the name of work and place, asked once and kept in the file.
+struct FaceSheet
+{
+    QString report;
+    QString preparedBy;
+    QString checkedBy;
+    QString approvedBy;
+    bool asked = false;
 };
 
 // The costs an abstract is priced at, and where they came from.
@@ -71,6 +85,8 @@ public:
     MeasurementWindow *showMeasurements();
 
     ratebook::documents::Document *document() const { return m_document; }
+    // "Labour…": the labour statement, made when first asked for, live from then on.
+    LabourWindow *showLabour();
     // Whether anything of the estimate changed since it was made, opened or saved: its
     // quantities, measurements, items of one's own, costs, rates, add-ons or Say.
     bool isModified() const { return m_modified; }
@@ -109,6 +125,14 @@ private:
     void updateCommands();
     void itemsChanged();
     void measuredChanged(const QString &key);
+    MeasurementWindow *measurementSheet();
+    LabourWindow *labour();
+    void updateLabour();
+    bool askFaceSheet();
+    void handOnWhole(int command);
+    ratebook::documents::Workbook wholeWorkbook();
+    ratebook::documents::WorkbookSheet labourSheet(const std::function<QString(const QString &number)> &quantityOf,
+                                                   const std::array<std::string, ratebook::CostInputCount> &costCells);
     QString source() const;
     ratebook::documents::WorkFile contents() const;
     ratebook::documents::Statement statement() const;
@@ -123,6 +147,8 @@ private:
     ratebook::documents::Document *m_document;
     MeasurementModel *m_measurements;
     QPointer<MeasurementWindow> m_sheet;
+    QPointer<LabourWindow> m_labour;
+    FaceSheet m_face;
     QAction *m_remove;
     QAction *m_moveUp;
     QAction *m_moveDown;

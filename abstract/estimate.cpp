@@ -70,6 +70,19 @@ AbstractLine ownLine(const EstimateInputs &inputs, int own)
 
 } // namespace
 
+int rateRowOf(int item)
+{
+    return Prices[item - 1].rateRow;
+}
+
+std::span<const LabourTerm> labourOf(int item)
+{
+    const Pricing &price = Prices[item - 1];
+    if (price.rateRow < 0 || price.materialOnly)
+        return {};
+    return LabourPerUnit[std::size_t(price.rateRow)];
+}
+
 std::vector<std::string> standardHeads()
 {
     std::vector<std::string> titles;

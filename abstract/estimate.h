@@ -13,6 +13,7 @@
 
 #include <array>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -100,6 +101,14 @@ struct Abstract
     std::optional<Paise> say;
     Paise finalFigure() const { return say.value_or(grandTotal); }
 };
+
+// The row of the rate table whose figure prices one of the twelve items, 0 to 9; none (-1)
+// for one with no row there.
+int rateRowOf(int item);
+
+// The labour a unit of rate of one of the twelve items takes, its data-sheet row's; none for one
+// priced by its material alone or with no row there.
+std::span<const LabourTerm> labourOf(int item);
 
 // One of the twelve shows when its quantity, to three decimals, is not zero; an item of one's
 // own always shows, since the estimator added it. Throws NotANumber (its input() the item's

@@ -1,27 +1,15 @@
 // SPDX-FileCopyrightText: 2026 ratebook developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The abstract handed on: its statement, and its workbook, where every amount is a formula
-// that works out to the figure shown.
-#include "abstract/abstractrows.h"
+// The abstract handed on: its statement, the rows as the window shows them, and its sheet of
+// a workbook.
+#include "abstract/abstractsheet.h"
 #include "abstract/abstractwindow.h"
-#include "common/numbertext.h"
 #include "kit/reportlist.h"
 
+#include <QCoreApplication>
 #include <QLabel>
-#include <QLocale>
-
-#include <algorithm>
 
 using namespace ratebook;
-using documents::WorkbookCell;
-using documents::moneyCell;
-
-namespace {
-
-QString column(int column) { return QString(QLatin1Char(char('A' + column))); }
-QString cell(int column, int row) { return ::column(column) + QString::number(row + 1); }
-
-} // namespace
 
 // The rows as the window shows them, the sub-heads and totals in bold, then the words.
 documents::Statement AbstractWindow::statement() const
@@ -39,15 +27,56 @@ documents::Statement AbstractWindow::statement() const
             {m_words->text()}};
 }
 
-// One sheet: the details, then the table with each amount ROUND(quantity*rate/per, 2), each
-// subtotal and total a SUM, each add-on ROUND(base*p/100, 2), Say rounded as chosen.
-documents::Workbook AbstractWindow::workbook(const documents::Statement &s) const
-{
-    documents::WorkbookSheet sheet{s.title, documents::statementHead(s)};
-    sheet.rows << documents::boldRow(m_table->headerTexts());
 
+namespace ratebook {
+
+QString cellName(int column, int row)
+{
+    return QString(QLatin1Char(char('A' + column))) + QString::number(row + 1);
+}
+
+QString indianText(const QString &figure)
+{
+    QString text = QStringLiteral("TEXT(%1,\"#,##0.00\")").arg(figure);
+    // Each test a size up: a lakh, a crore, a hundred crore, ten thousand crore.
+    for (int groups = 2; groups <= 5; ++groups) {
+        const QString pattern = QStringLiteral("##\\,").repeated(groups) + QStringLiteral("##0.00");
+        text = QStringLiteral("IF(ABS(%1)>=1E%2,TEXT(%1,\"%3\"),%4)").arg(figure).arg(2 * groups + 1).arg(pattern, text);
+    }
+    return text;
+}
+
+namespace {
+
+QString quoted(const QString &text)
+{
+    return QLatin1Char('"') + QString(text).replace(QLatin1Char('"'), QStringLiteral("\"\"")) + QLatin1Char('"');
+}
+
+// Words that say which figure they spell: should the figure change, they say they no longer
+// spell it.
+documents::WorkbookCell wordsCell(const QString &figureCell, Paise figure)
+{
+    const QString words = QString::fromStdString(rupeesInWords(figure));
+    const QString shown = QCoreApplication::translate("Abstract", "In words: %1").arg(words);
+    const QString stale = QCoreApplication::translate("Abstract", "In words, of %1 and not of the figure above: %2")
+                              .arg(money(figure), words);
+    const QString formula = QStringLiteral("IF(ROUND(%1,2)=%2,%3,%4)")
+                                .arg(figureCell, QString::fromStdString(fixedText(figure, 2)), quoted(shown), quoted(stale));
+    return {shown, std::nullopt, {}, false, formula};
+}
+
+} // namespace
+
+documents::WorkbookSheet abstractSheet(const Abstract &a, const EstimateInputs &inputs, const documents::Statement &s,
+                                       const AbstractSources &sources, QMap<QString, int> *quantityRows)
+{
+    using documents::moneyCell;
+    using documents::WorkbookCell;
+    documents::WorkbookSheet sheet{s.title, documents::statementHead(s)};
+    sheet.rows << documents::boldRow(s.tables[0].header);
     std::vector<const AbstractLine *> lines;
-    for (const AbstractHead &head : m_abstract->heads) {
+    for (const AbstractHead &head : a.heads) {
         for (const AbstractLine &line : head.lines)
             lines.push_back(&line);
     }
@@ -55,11 +84,11 @@ documents::Workbook AbstractWindow::workbook(const documents::Statement &s) cons
     std::size_t head = 0;
     int firstItem = 0, totalRow = 0;
     QStringList subtotals;
-    for (const AbstractRow &row : abstractRows(*m_abstract, m_inputs)) {
+    for (const AbstractRow &row : abstractRows(a, inputs)) {
         const int r = int(sheet.rows.size());
         QList<WorkbookCell> cells(ColumnCount);
         cells[DescriptionColumn] = documents::textCell(row.cells[DescriptionColumn], isBold(row.kind));
-        const QString above = cell(AmountColumn, totalRow) + QLatin1Char(':') + cell(AmountColumn, r - 1);
+        const QString above = cellName(AmountColumn, totalRow) + QLatin1Char(':') + cellName(AmountColumn, r - 1);
         switch (row.kind) {
         case RowKind::Head:
             firstItem = r + 1;
@@ -71,51 +100,69 @@ documents::Workbook AbstractWindow::workbook(const documents::Statement &s) cons
                 cells[NoColumn] = {QString(), double(line.item), QStringLiteral("0"), false, {}};
             else
                 cells[NoColumn] = documents::textCell(row.cells[NoColumn]);
-            cells[QuantityColumn] = {QString(), double(line.quantity) / 1000, QStringLiteral("0.000"), false, {}};
+            cells[QuantityColumn] = sources.quantity(line);
+            if (quantityRows)
+                quantityRows->insert(row.cells[NoColumn], r);
             cells[UnitColumn] = documents::textCell(row.cells[UnitColumn]);
-            const QString unit = QStringLiteral("0\" %1\"").arg(row.cells[UnitColumn]);
-            cells[PerColumn] = {QString(), double(line.per), unit, false, {}};
+            cells[PerColumn] = {QString(), double(line.per), QStringLiteral("0\" %1\"").arg(row.cells[UnitColumn]), false, {}};
             const QString mark = row.cells[RateColumn].section(QLatin1Char(' '), 1);
             if (line.rateKind == AbstractLine::Rate::None)
                 cells[RateColumn] = documents::textCell(row.cells[RateColumn]);
             else
-                cells[RateColumn] = moneyCell(line.rate, {}, mark.isEmpty() ? QString() : QLatin1Char(' ') + mark);
+                cells[RateColumn] = moneyCell(line.rate, sources.rate(line), mark.isEmpty() ? QString() : QLatin1Char(' ') + mark);
             if (line.amount) {
-                const QString formula = QStringLiteral("ROUND(%1*%2/%3,2)")
-                                            .arg(cell(QuantityColumn, r), cell(RateColumn, r), cell(PerColumn, r));
+                const QString formula = QStringLiteral("ROUND(ROUND(%1,3)*%2/%3,2)")
+                                            .arg(cellName(QuantityColumn, r), cellName(RateColumn, r), cellName(PerColumn, r));
                 cells[AmountColumn] = moneyCell(*line.amount, formula);
             }
             break;
         }
         case RowKind::Subtotal:
-            subtotals << cell(AmountColumn, r);
-            cells[AmountColumn] = moneyCell(m_abstract->heads[head++].subtotal,
-                                            QStringLiteral("SUM(%1:%2)").arg(cell(AmountColumn, firstItem),
-                                                                            cell(AmountColumn, r - 1)));
+            subtotals << cellName(AmountColumn, r);
+            cells[AmountColumn] = moneyCell(a.heads[head++].subtotal,
+                                            QStringLiteral("SUM(%1:%2)").arg(cellName(AmountColumn, firstItem),
+                                                                            cellName(AmountColumn, r - 1)));
             break;
         case RowKind::Total:
             totalRow = r;
-            cells[AmountColumn] = moneyCell(m_abstract->total, subtotals.isEmpty() ? QString()
+            cells[AmountColumn] = moneyCell(a.total, subtotals.isEmpty() ? QString()
                                                 : QStringLiteral("SUM(%1)").arg(subtotals.join(QLatin1Char(','))));
             break;
         case RowKind::AddOn: {
-            const AddOnLine &addOn = m_abstract->addOns[std::size_t(row.index)];
+            const AddOnLine &addOn = a.addOns[std::size_t(row.index)];
             const QString percent = QString::fromStdString(percentText(addOn.addOn.percent));
-            cells[AmountColumn] = moneyCell(addOn.amount, QStringLiteral("ROUND(SUM(%1)*%2/100,2)").arg(above, percent));
+            const QString base = QStringLiteral("SUM(%1)").arg(above);
+            // The label quotes its base: it follows it.
+            const QString label = quoted(QStringLiteral("%1 @ %2 % on ").arg(QString::fromStdString(addOn.addOn.label), percent));
+            cells[DescriptionColumn].formula = label + QLatin1Char('&') + indianText(base);
+            cells[AmountColumn] = moneyCell(addOn.amount, QStringLiteral("ROUND(%1*%2/100,2)").arg(base, percent));
             break;
         }
         case RowKind::GrandTotal:
-            cells[AmountColumn] = moneyCell(m_abstract->grandTotal, QStringLiteral("SUM(%1)").arg(above));
+            cells[AmountColumn] = moneyCell(a.grandTotal, QStringLiteral("SUM(%1)").arg(above));
             break;
         case RowKind::Say: {
-            const int places = -int(std::to_string(m_inputs.sayTo).size() - 1);
-            cells[AmountColumn] = moneyCell(*m_abstract->say, QStringLiteral("ROUND(%1,%2)")
-                                                                  .arg(cell(AmountColumn, r - 1)).arg(places));
+            const int places = -int(std::to_string(inputs.sayTo).size() - 1);
+            cells[AmountColumn] = moneyCell(*a.say, QStringLiteral("ROUND(%1,%2)").arg(cellName(AmountColumn, r - 1)).arg(places));
             break;
         }
         }
         sheet.rows << cells;
     }
-    sheet.rows << QList<WorkbookCell>{} << QList<WorkbookCell>{{}, documents::textCell(m_words->text())};
-    return {sheet};
+    const QString last = cellName(AmountColumn, int(sheet.rows.size()) - 1);
+    sheet.rows << QList<WorkbookCell>{} << QList<WorkbookCell>{{}, wordsCell(last, a.finalFigure())};
+    return sheet;
+}
+
+} // namespace ratebook
+
+// Its own: every quantity and rate the figure shown.
+documents::Workbook AbstractWindow::workbook(const documents::Statement &s) const
+{
+    const AbstractSources figures{
+        [](const AbstractLine &line) {
+            return documents::WorkbookCell{QString(), double(line.quantity) / 1000, QStringLiteral("0.000"), false, {}};
+        },
+        [](const AbstractLine &) { return QString(); }};
+    return {abstractSheet(*m_abstract, m_inputs, s, figures)};
 }

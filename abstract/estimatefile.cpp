@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 ratebook developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The abstract's share of an estimate file: the costs it is priced at, the rates typed, the
-// add-ons and Say; since version 2 the sub-heads in their order, the items of one's own and
-// the lines of measurement. Each part's reader refuses what is not sound and hands back what
+// add-ons and Say; since version 2 the sub-heads in their order, the items of one's own, the
+// lines of measurement and the face sheet. Each part's reader refuses what is not sound and hands back what
 // it read, which the abstract takes as it is.
 #include "abstract/abstractwindow.h"
 
@@ -29,6 +29,9 @@ const QString SayKey = QStringLiteral("say");
 const QString HeadsKey = QStringLiteral("heads");
 const QString ItemsKey = QStringLiteral("items");
 const QString MeasurementsKey = QStringLiteral("measurements");
+const QString FaceKey = QStringLiteral("face");
+const QStringList FaceKeys{QStringLiteral("report"), QStringLiteral("preparedBy"), QStringLiteral("checkedBy"),
+                           QStringLiteral("approvedBy")};
 const QStringList CostsKeys{QStringLiteral("file"), QStringLiteral("saved"), QStringLiteral("texts")};
 const QStringList AddOnKeys{QStringLiteral("label"), QStringLiteral("percent")};
 const QStringList ItemKeys{QStringLiteral("no"), QStringLiteral("description"), QStringLiteral("unit"),
@@ -178,6 +181,13 @@ std::any readMeasurements(const QString &path, const QJsonValue &value, const do
     return MeasurementModel::read(path, value, keys);
 }
 
+std::any readFace(const QString &path, const QJsonValue &value, const documents::WorkFile &)
+{
+    const QJsonObject face = documents::checkedObject(path, value, FaceKey, FaceKeys);
+    const auto field = [&](int i) { return documents::checkedText(path, face, FaceKeys[i], FaceKey); };
+    return FaceSheet{field(0), field(1), field(2), field(3), true};
+}
+
 } // namespace
 
 documents::FileLayout AbstractWindow::estimateLayout(const documents::FileLayout &quantities, const CostsJudge &judge)
@@ -188,7 +198,8 @@ documents::FileLayout AbstractWindow::estimateLayout(const documents::FileLayout
         return readCosts(path, value, judge);
     };
     layout.parts = {{CostsKey, costs}, {RatesKey, readRates}, {AddOnsKey, readAddOns}, {SayKey, readSay},
-                    {HeadsKey, readHeads, 2}, {ItemsKey, readItems, 2}, {MeasurementsKey, readMeasurements, 2}};
+                    {HeadsKey, readHeads, 2}, {ItemsKey, readItems, 2}, {MeasurementsKey, readMeasurements, 2},
+                    {FaceKey, readFace, 2}};
     return layout;
 }
 
@@ -203,6 +214,7 @@ void AbstractWindow::load(const documents::WorkFile &file)
     const bool whole = file.read.contains(HeadsKey);
     m_inputs.heads = whole ? std::any_cast<std::vector<std::string>>(part(HeadsKey)) : standardHeads();
     m_inputs.ownItems = whole ? std::any_cast<std::vector<OwnItem>>(part(ItemsKey)) : std::vector<OwnItem>{};
+    m_face = whole ? std::any_cast<FaceSheet>(part(FaceKey)) : FaceSheet{};
     itemsChanged();
     m_measurements->load(whole ? part(MeasurementsKey) : std::any(std::vector<MeasuredItem>{}));
     for (OwnItem &item : m_inputs.ownItems) {
@@ -239,7 +251,7 @@ documents::WorkFile AbstractWindow::contents() const
         addOns << QJsonObject{{AddOnKeys[0], text(addOn.label)}, {AddOnKeys[1], text(percentText(addOn.percent))}};
     file.parts.insert(AddOnsKey, addOns);
     file.parts.insert(SayKey, m_inputs.sayTo);
-    if (m_inputs.heads == standardHeads() && m_inputs.ownItems.empty() && m_measurements->isEmpty())
+    if (m_inputs.heads == standardHeads() && m_inputs.ownItems.empty() && m_measurements->isEmpty() && !m_face.asked)
         return file;
     file.version = 2;
     QJsonArray heads;
@@ -259,5 +271,10 @@ documents::WorkFile AbstractWindow::contents() const
     }
     file.parts.insert(ItemsKey, items);
     file.parts.insert(MeasurementsKey, m_measurements->part());
+    QJsonObject face;
+    const QStringList values{m_face.report, m_face.preparedBy, m_face.checkedBy, m_face.approvedBy};
+    for (qsizetype i = 0; i < FaceKeys.size(); ++i)
+        face.insert(FaceKeys[i], values[i]);
+    file.parts.insert(FaceKey, face);
     return file;
 }

@@ -290,13 +290,18 @@ void AbstractWindow::measuredChanged(const QString &key)
     }
 }
 
-MeasurementWindow *AbstractWindow::showMeasurements()
+MeasurementWindow *AbstractWindow::measurementSheet()
 {
-    const bool first = !m_sheet;
-    if (first) {
+    if (!m_sheet) {
         m_sheet = new MeasurementWindow(this, m_measurements, *m_document, [this] { return contents(); });
         connect(documents::Document::of(m_sheet), &documents::Document::saved, m_document, &documents::Document::saved);
     }
+    return m_sheet;
+}
+
+MeasurementWindow *AbstractWindow::showMeasurements()
+{
+    measurementSheet();
     if (!m_sheet->isVisible()) {
         m_sheet->show();
         kit::placeBeside(m_sheet, this);

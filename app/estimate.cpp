@@ -16,7 +16,7 @@ namespace {
 
 CostsJudge costsJudge()
 {
-    return {datasheet1::document().layout(), datasheet1::ratesFor};
+    return {datasheet1::document().layout(), datasheet1::ratesFor, datasheet1::statementFor};
 }
 
 AbstractWindow *existingAbstract(Form17 *extractor)

@@ -34,6 +34,8 @@ struct CostInputRow
     QPoint label;
 };
 
+const char *const RateHeaders[] = {"Description Of Item", "Material Cost", "Labour Cost", "Men & Material Cost"};
+
 const CostInputRow CostInputs[] = {
     {"cement1", "Label1", "Cement Per 50 Kg bag", "Enter Cost Of Cement Per 50 kg ", "Cement Cost", 0, {2640, 480, 1005, 285}, {120, 525}},
     {"MM20", "Label2", "20mm HBG Chips Per Cu.m", "Enter Cost Of 20 mm Chips Per Cu.m ", "20 mm Chips Cost", 0, {2640, 885, 1005, 285}, {120, 930}},
@@ -113,10 +115,10 @@ datasheet1::datasheet1() : WorkWindow("datasheet1", QStringLiteral("Rate Book"),
 void datasheet1::Form_Load()
 {
     const double width = m_table->width() * 15.0; // in twips
-    m_table->addColumn(QStringLiteral("Description Of Item"), width / 2, Qt::AlignLeft);
-    m_table->addColumn(QStringLiteral("Material Cost"), width / 6, Qt::AlignHCenter);
-    m_table->addColumn(QStringLiteral("Labour Cost"), width / 6, Qt::AlignHCenter);
-    m_table->addColumn(QStringLiteral("Men & Material Cost"), width / 3.55, Qt::AlignLeft);
+    const double widths[] = {width / 2, width / 6, width / 6, width / 3.55};
+    const Qt::Alignment alignments[] = {Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignHCenter, Qt::AlignLeft};
+    for (std::size_t column = 0; column < std::size(RateHeaders); ++column)
+        m_table->addColumn(QString::fromLatin1(RateHeaders[column]), widths[column], alignments[column]);
     m_table->clear();
     kit::centreOnScreen(this);
     m_inputs.front()->setFocus();
@@ -205,6 +207,23 @@ documents::DocumentTerms datasheet1::document()
         d.inputs << documents::KeptInput{QString::fromLatin1(row.name), caption.left(per).trimmed(), unit};
     }
     return d;
+}
+
+documents::Statement datasheet1::statementFor(const QMap<QString, QString> &costs, const documents::WorkDetails &details)
+{
+    QList<QStringList> rows;
+    CostTexts texts;
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        texts[i] = costs.value(QString::fromLatin1(CostInputs[i].name)).toStdString();
+    for (const RateRow &row : rateTableRows(texts)) {
+        rows << QStringList();
+        for (const std::string &cell : row)
+            rows.back() << QString::fromStdString(cell);
+    }
+    QStringList header;
+    for (const char *caption : RateHeaders)
+        header << QString::fromLatin1(caption);
+    return documents::statementOf(document(), details, costs, header, rows);
 }
 
 std::array<UnitRate, RateItemCount> datasheet1::ratesFor(const QMap<QString, QString> &costs)

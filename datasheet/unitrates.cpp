@@ -5,6 +5,8 @@
 #include "common/checked.h"
 #include "common/digitpattern.h"
 
+#include <charconv>
+
 namespace ratebook {
 
 namespace {
@@ -84,6 +86,39 @@ std::array<UnitRate, RateItemCount> analyseUnitRates(const CostTexts &costs)
     rates[8] = rate(mortar13 * 0.15, thinPlasterLabour);
     rates[9] = rate(mortar13 * 0.21, thickPlasterLabour);
     return rates;
+}
+
+std::array<RateFormulas, RateItemCount> rateFormulas(const std::array<std::string, CostInputCount> &costCells)
+{
+    const auto cost = [&costCells](CostInput input) { return costCells[input]; };
+    const std::string cement = cost(Cement) + "*28.8";
+    const auto mortar = [&](int sandParts) { return "(" + cement + "/" + std::to_string(sandParts) + "+" + cost(Sand) + ")"; };
+    const std::string concrete = "*0.92+" + cost(Sand) + "*0.46+" + cement;
+    const std::string bricks = cost(Bricks) + "*600+";
+    const std::string materials[RateItemCount] = {
+        cost(Metal40) + concrete + "*0.115", cost(Metal40) + concrete + "*0.092",
+        bricks + mortar(5) + "*0.38", bricks + mortar(6) + "*0.38", bricks + mortar(8) + "*0.38",
+        cost(Chips20) + concrete + "*0.23",
+        mortar(5) + "*0.15", mortar(5) + "*0.21", mortar(3) + "*0.15", mortar(3) + "*0.21",
+    };
+    const auto rounded = [](const std::string &sum) { return "ROUND(" + sum + ",2)"; };
+    std::array<RateFormulas, RateItemCount> formulas;
+    for (std::size_t row = 0; row < RateItemCount; ++row) {
+        formulas[row].material = rounded(materials[row]);
+        std::string labour;
+        for (const LabourTerm &term : LabourPerUnit[row]) {
+            char factor[32];
+            if (!labour.empty())
+                labour += '+';
+            labour.append(cost(term.worker)).append("*");
+            labour.append(factor, std::to_chars(factor, factor + sizeof factor, term.perUnit).ptr);
+        }
+        if (labour.empty())
+            continue;
+        formulas[row].labour = rounded(labour);
+        formulas[row].total = rounded("(" + materials[row] + ")+(" + labour + ")");
+    }
+    return formulas;
 }
 
 std::array<RateRow, RateItemCount> rateTableRows(const CostTexts &costs)

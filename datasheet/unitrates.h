@@ -68,4 +68,16 @@ std::array<UnitRate, RateItemCount> analyseUnitRates(const CostTexts &costs);
 
 std::array<RateRow, RateItemCount> rateTableRows(const CostTexts &costs);
 
+// The rows of the rate table as spreadsheet formulas of the cells that hold the nine costs
+// (`costCells`, in the order of CostInput), each figure rounded to two decimals as the table
+// shows it, each sum formed in the order the analysis forms it, so that a spreadsheet works out
+// the very figures. Row 6 has a material cost alone.
+struct RateFormulas
+{
+    std::string material;
+    std::string labour;
+    std::string total;
+};
+std::array<RateFormulas, RateItemCount> rateFormulas(const std::array<std::string, CostInputCount> &costCells);
+
 } // namespace ratebook

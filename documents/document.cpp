@@ -50,12 +50,12 @@ const CommandRow Commands[] = {
 };
 
 // The file a command writes, named as the dialog asked about it; empty when cancelled.
-QString fileToWrite(QWidget *window, const CommandRow &row, const QString &title)
+QString fileToWrite(QWidget *window, const QString &caption, const QString &title, const char *suffix,
+                    const char *filter)
 {
-    const QString suffix = QString::fromLatin1(row.suffix);
-    return kit::dialogs().chooseFile(window, {true, QString::fromUtf8(row.text).chopped(1),
-                                              QDir::home().filePath(title + QLatin1Char('.') + suffix), suffix,
-                                              QString::fromLatin1(row.filter)});
+    const QString extension = QString::fromLatin1(suffix);
+    return kit::dialogs().chooseFile(window, {true, caption, QDir::home().filePath(title + QLatin1Char('.') + extension),
+                                              extension, QString::fromLatin1(filter)});
 }
 
 [[noreturn]] void cannotWrite(const QString &path, const QString &why)
@@ -69,46 +69,6 @@ void save(const QString &path, const std::function<bool(QIODevice &)> &write)
     const QString failure = saveWhole(path, write);
     if (!failure.isEmpty())
         cannotWrite(path, failure);
-}
-
-void exportPdf(QWidget *window, const CommandRow &row, const Statement &s)
-{
-    const QString path = fileToWrite(window, row, s.title);
-    if (path.isEmpty())
-        return;
-    save(path, [&s](QIODevice &file) {
-        QPdfWriter writer(&file);
-        writer.setPageSize(QPageSize(localPaperSize()));
-        writer.setResolution(600);
-        writer.setTitle(s.title);
-        writer.setCreator(QStringLiteral("ratebook"));
-        return paintStatement(writer, s);
-    });
-}
-
-void exportWorkbook(QWidget *window, const CommandRow &row, const QString &title, const Workbook &book)
-{
-    const auto write = moduleEntry<WorkbookFunction>(WorkbookModule, WorkbookSymbol);
-    const QString path = fileToWrite(window, row, title);
-    if (path.isEmpty())
-        return;
-    // The writer names its own file: it writes a temporary one, copied whole into place.
-    QTemporaryFile written(QDir::temp().filePath(QStringLiteral("ratebook-XXXXXX.xlsx")));
-    QString error;
-    if (!written.open() || !write(book, written.fileName(), &error) || !written.seek(0)) {
-        cannotWrite(path, error.isEmpty() ? written.errorString() : error);
-    }
-    const QByteArray bytes = written.readAll();
-    save(path, [&bytes](QIODevice &file) { return file.write(bytes) == bytes.size(); });
-}
-
-void print(QWidget *window, const Statement &s)
-{
-    const auto print = moduleEntry<PrintFunction>(PrintModule, PrintSymbol);
-    const PrintOutcome outcome = print(window, localPaperSize(), s.title, kit::dialogs().print,
-                                       [&s](QPagedPaintDevice &printer) { return paintStatement(printer, s); });
-    if (outcome == PrintOutcome::Failed)
-        throw std::runtime_error("The printer could not be used");
 }
 
 // "neither "a" nor "b"", or "not one of "a", "b" or "c"".
@@ -208,11 +168,20 @@ Statement Document::statement() const
 {
     if (m_handlers.statement)
         return m_handlers.statement();
-    StatementTable inputs{m_terms.inputsTitle, m_terms.inputsHeader, {}, {}, {}, true};
+    QMap<QString, QString> texts;
     for (const KeptInput &input : m_terms.inputs)
-        inputs.rows << QStringList{input.name, control<QLineEdit>(m_window, input.control)->text(), input.unit};
-    const StatementTable table{m_terms.tableTitle, kit::headerTexts(m_table), kit::rowTexts(m_table), {}, {}, false};
-    return {m_terms.title, m_shared->details, QDate::currentDate(), {}, {inputs, table}, {}};
+        texts.insert(input.control, control<QLineEdit>(m_window, input.control)->text());
+    return statementOf(m_terms, m_shared->details, texts, kit::headerTexts(m_table), kit::rowTexts(m_table));
+}
+
+Statement statementOf(const DocumentTerms &terms, const WorkDetails &details, const QMap<QString, QString> &inputs,
+                      const QStringList &header, const QList<QStringList> &rows)
+{
+    StatementTable typed{terms.inputsTitle, terms.inputsHeader, {}, {}, {}, true};
+    for (const KeptInput &input : terms.inputs)
+        typed.rows << QStringList{input.name, inputs.value(input.control), input.unit};
+    const StatementTable table{terms.tableTitle, header, rows, {}, {}, false};
+    return {terms.title, details, QDate::currentDate(), {}, {typed, table}, {}};
 }
 
 void Document::open()
@@ -268,13 +237,14 @@ void Document::handOn(Command command)
             m_shared->asked = true;
         }
         const Statement s = statement();
+        const auto paint = [&s](QPagedPaintDevice &device) { return paintStatement(device, s); };
         switch (command) {
         case Command::Print:
-            return print(m_window, s);
+            return printPages(m_window, s.title, paint);
         case Command::Pdf:
-            return exportPdf(m_window, row, s);
+            return exportPdf(m_window, title, s.title, paint);
         case Command::Workbook:
-            return exportWorkbook(m_window, row, s.title, m_handlers.workbook ? m_handlers.workbook(s) : statementWorkbook(s));
+            return exportWorkbook(m_window, title, s.title, m_handlers.workbook ? m_handlers.workbook(s) : statementWorkbook(s));
         }
     } catch (const std::exception &failure) {
         kit::showMessage(m_window, QString::fromStdString(failure.what()) + QLatin1Char('.'), title);
@@ -289,6 +259,43 @@ bool askDetails(QWidget *parent, WorkDetails &details)
         return false;
     details = {form.fields[0].value, form.fields[1].value};
     return true;
+}
+
+void exportPdf(QWidget *window, const QString &caption, const QString &title, const PaintPages &paint)
+{
+    const QString path = fileToWrite(window, caption, title, Commands[1].suffix, Commands[1].filter);
+    if (path.isEmpty())
+        return;
+    save(path, [&](QIODevice &file) {
+        QPdfWriter writer(&file);
+        writer.setPageSize(QPageSize(localPaperSize()));
+        writer.setResolution(600);
+        writer.setTitle(title);
+        writer.setCreator(QStringLiteral("ratebook"));
+        return paint(writer);
+    });
+}
+
+void exportWorkbook(QWidget *window, const QString &caption, const QString &title, const Workbook &book)
+{
+    const auto write = moduleEntry<WorkbookFunction>(WorkbookModule, WorkbookSymbol);
+    const QString path = fileToWrite(window, caption, title, Commands[2].suffix, Commands[2].filter);
+    if (path.isEmpty())
+        return;
+    // The writer names its own file: it writes a temporary one, copied whole into place.
+    QTemporaryFile written(QDir::temp().filePath(QStringLiteral("ratebook-XXXXXX.xlsx")));
+    QString error;
+    if (!written.open() || !write(book, written.fileName(), &error) || !written.seek(0))
+        cannotWrite(path, error.isEmpty() ? written.errorString() : error);
+    const QByteArray bytes = written.readAll();
+    save(path, [&bytes](QIODevice &file) { return file.write(bytes) == bytes.size(); });
+}
+
+void printPages(QWidget *window, const QString &title, const PaintPages &paint)
+{
+    const auto print = moduleEntry<PrintFunction>(PrintModule, PrintSymbol);
+    if (print(window, localPaperSize(), title, kit::dialogs().print, paint) == PrintOutcome::Failed)
+        throw std::runtime_error("The printer could not be used");
 }
 
 void setFileKinds(QList<FileKind> kinds)

@@ -5,6 +5,7 @@
 // and Export to spreadsheet… in the window's table menu and serves them all alike.
 #pragma once
 
+#include "documents/modules.h"
 #include "documents/statement.h"
 #include "documents/workbook.h"
 #include "documents/workfile.h"
@@ -76,7 +77,12 @@ public:
     WorkFile contents() const;
     Statement statement() const;
     WorkDetails details() const { return m_shared->details; }
-    void setDetails(const WorkDetails &details) { m_shared->details = details; }
+    // Once asked for, they are not asked again.
+    void setDetails(const WorkDetails &details, bool asked = false)
+    {
+        m_shared->details = details;
+        m_shared->asked = m_shared->asked || asked;
+    }
     // The file it was opened from or last saved to; empty for none.
     QString file() const { return m_shared->file; }
     void setFile(const QString &path) { m_shared->file = path; }
@@ -113,6 +119,10 @@ private:
 // The name of work and its place, prefilled; false when cancelled.
 bool askDetails(QWidget *parent, WorkDetails &details);
 
+// A window's statement as its terms say it: its inputs as typed, then its table as shown.
+Statement statementOf(const DocumentTerms &terms, const WorkDetails &details, const QMap<QString, QString> &inputs,
+                      const QStringList &header, const QList<QStringList> &rows);
+
 // Every kind of file, the window whose Open… takes it, and how: app/ states them once.
 struct FileKind
 {
@@ -121,6 +131,13 @@ struct FileKind
     std::function<void(const WorkFile &file)> open;
 };
 void setFileKinds(QList<FileKind> kinds);
+
+// What hands a document on, for one that is more than a single statement: each asks for its
+// file or its printer, whose dialog `caption` names, and writes it whole; throws
+// std::runtime_error saying what went wrong.
+void printPages(QWidget *window, const QString &title, const PaintPages &paint);
+void exportPdf(QWidget *window, const QString &caption, const QString &title, const PaintPages &paint);
+void exportWorkbook(QWidget *window, const QString &caption, const QString &title, const Workbook &book);
 
 // The work file chosen to open or to save as; empty when cancelled.
 QString chooseWorkFile(QWidget *parent, bool save, const QString &caption, const QString &suggested = {});

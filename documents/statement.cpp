@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <memory>
 #include <numeric>
 
 namespace ratebook::documents {
@@ -24,6 +25,7 @@ struct Line
     qreal height;
     std::function<void(QPainter &painter, qreal top)> draw;
     qsizetype header = -1; // a table's row: the line of its header, drawn again on a new page
+    bool newPage = false;  // starts a page of its own
 };
 
 // A column of figures reads best flush right; a column of names flush left.
@@ -159,40 +161,84 @@ public:
         }
     }
 
-    // Room to sign under two ruled lines, kept together on one page.
-    void signatures(const QStringList &roles)
+    // Room to sign over ruled lines, each with its role under it and who signs as that under
+    // the role, kept together on one page.
+    void signatures(const QList<std::pair<QString, QString>> &signers)
     {
         const QFont f = font(10);
-        const qreal height = mm(22), column = m_width / qreal(roles.size());
-        const qreal caption = lineHeight(f) * 1.3, rule = column - mm(12);
+        const qreal caption = lineHeight(f) * 1.3, column = m_width / qreal(signers.size());
+        const qreal room = mm(20), height = room + caption * 2, rule = column - mm(12);
         m_lines.push_back({height, [=](QPainter &p, qreal top) {
             p.setFont(f);
-            for (qsizetype i = 0; i < roles.size(); ++i) {
-                const qreal x = column * qreal(i), base = top + height - caption;
+            for (qsizetype i = 0; i < signers.size(); ++i) {
+                const qreal x = column * qreal(i), base = top + room;
                 p.drawLine(QPointF(x, base), QPointF(x + rule, base));
-                p.drawText(QRectF(x, base, column, caption), Qt::AlignLeft | Qt::AlignVCenter, roles[i]);
+                p.drawText(QRectF(x, base, column, caption), Qt::AlignLeft | Qt::AlignVCenter, signers[i].first);
+                p.drawText(QRectF(x, base + caption, column, caption), Qt::AlignLeft | Qt::AlignVCenter, signers[i].second);
             }
         }});
     }
 
-    // Pages hold whole lines, the footer kept clear at the bottom of each; a page that
-    // starts inside a table starts with its header.
-    bool paint(qreal pageHeight)
+    void pageBreak() { m_lines.push_back({0, [](QPainter &, qreal) {}, -1, true}); }
+
+    // A part of the whole and, flush right, the page it starts on, asked for once it is known.
+    void contentsLine(const QString &part, std::function<qsizetype()> page)
     {
-        const QFont footerFont = font(8.5);
-        const qreal footer = lineHeight(footerFont) * 2;
-        auto repeated = [this](qsizetype line) {
-            return m_lines[line].header >= 0 ? m_lines[m_lines[line].header].height : 0;
-        };
+        const QFont f = font(10);
+        const qreal height = lineHeight(f) * 1.4;
+        m_lines.push_back({height, [=, width = m_width](QPainter &p, qreal top) {
+            p.setFont(f);
+            p.drawText(QRectF(0, top, width, height), Qt::AlignLeft | Qt::AlignVCenter, part);
+            p.drawText(QRectF(0, top, width, height), Qt::AlignRight | Qt::AlignVCenter,
+                       QStringLiteral("page %1").arg(page()));
+        }});
+    }
+    qsizetype lineCount() const { return m_lines.size(); }
+
+    // Every part of a statement, from its title to its signatures.
+    void statement(const Statement &s)
+    {
+        text(s.title, font(16, true), Qt::AlignHCenter);
+        space(4);
+        fields(QList<std::pair<QString, QString>>{{QStringLiteral("Name of work:"), s.details.work},
+                                                  {QStringLiteral("Place:"), s.details.place},
+                                                  {QStringLiteral("Date:"), QLocale().toString(s.date, QLocale::LongFormat)}}
+               + s.fields);
+        for (qsizetype i = 0; i < s.tables.size(); ++i) {
+            space(i == 0 ? 5 : 6);
+            if (!s.tables[i].title.isEmpty())
+                text(s.tables[i].title, font(11, true));
+            table(s.tables[i]);
+        }
+        if (!s.notes.isEmpty())
+            space(3);
+        for (const QString &note : s.notes)
+            paragraph(note, font(10));
+        space(8);
+        signatures({{QStringLiteral("Prepared by"), {}}, {QStringLiteral("Checked by"), {}}});
+    }
+
+    // Where each page starts: pages hold whole lines, a band kept clear for the page's number;
+    // a page that starts inside a table starts with its header.
+    QList<qsizetype> paginate(qreal pageHeight) const
+    {
+        const qreal room = pageHeight - band();
         QList<qsizetype> pageStarts{0};
         qreal y = 0;
         for (qsizetype i = 0; i < m_lines.size(); ++i) {
-            if (y + m_lines[i].height > pageHeight - footer && y > 0) {
+            if ((y + m_lines[i].height > room || m_lines[i].newPage) && y > 0) {
                 pageStarts << i;
                 y = repeated(i);
             }
             y += m_lines[i].height;
         }
+        return pageStarts;
+    }
+
+    // "Page n of N" at the foot of each page; or, under a heading, at its head beside it.
+    bool paint(qreal pageHeight, const QList<qsizetype> &pageStarts, const QString &heading = {})
+    {
+        const QFont small = font(8.5);
         QPainter painter;
         if (!painter.begin(&m_device))
             return false;
@@ -200,9 +246,18 @@ public:
         for (qsizetype page = 0; page < pages; ++page) {
             if (page > 0)
                 m_device.newPage();
+            const QString number = QStringLiteral("Page %1 of %2").arg(page + 1).arg(pages);
+            painter.setFont(small);
+            const qreal top = heading.isEmpty() ? 0 : band();
+            if (heading.isEmpty()) {
+                painter.drawText(QRectF(0, pageHeight - band(), m_width, band()), Qt::AlignHCenter | Qt::AlignBottom, number);
+            } else {
+                painter.drawText(QRectF(0, 0, m_width, band() / 2), Qt::AlignLeft | Qt::AlignTop, heading);
+                painter.drawText(QRectF(0, 0, m_width, band() / 2), Qt::AlignRight | Qt::AlignTop, number);
+            }
             const qsizetype start = pageStarts[page];
             const qsizetype end = page + 1 < pages ? pageStarts[page + 1] : m_lines.size();
-            y = 0;
+            qreal y = top;
             if (page > 0 && m_lines[start].header >= 0) {
                 m_lines[m_lines[start].header].draw(painter, y);
                 y += repeated(start);
@@ -211,19 +266,24 @@ public:
                 m_lines[i].draw(painter, y);
                 y += m_lines[i].height;
             }
-            painter.setFont(footerFont);
-            painter.drawText(QRectF(0, pageHeight - footer, m_width, footer), Qt::AlignHCenter | Qt::AlignBottom,
-                             QStringLiteral("Page %1 of %2").arg(page + 1).arg(pages));
         }
         return painter.end();
     }
 
 private:
+    qreal band() const { return lineHeight(font(8.5)) * 2; }
+    qreal repeated(qsizetype line) const { return m_lines[line].header >= 0 ? m_lines[m_lines[line].header].height : 0; }
+
     QPagedPaintDevice &m_device;
     qreal m_width;
     qreal m_mm;
     QList<Line> m_lines;
 };
+
+void setMargins(QPagedPaintDevice &device)
+{
+    device.setPageMargins(QMarginsF(20, 15, 20, 15), QPageLayout::Millimeter);
+}
 
 } // namespace
 
@@ -234,29 +294,46 @@ QPageSize::PageSizeId localPaperSize()
 
 bool paintStatement(QPagedPaintDevice &device, const Statement &s)
 {
-    device.setPageMargins(QMarginsF(20, 15, 20, 15), QPageLayout::Millimeter);
+    setMargins(device);
     const QRect area = device.pageLayout().paintRectPixels(device.logicalDpiY());
     Layout layout(device, area.width());
+    layout.statement(s);
+    return layout.paint(area.height(), layout.paginate(area.height()));
+}
 
-    layout.text(s.title, layout.font(16, true), Qt::AlignHCenter);
+bool paintBundle(QPagedPaintDevice &device, const FacePage &face, const QList<Statement> &parts)
+{
+    setMargins(device);
+    const QRect area = device.pageLayout().paintRectPixels(device.logicalDpiY());
+    Layout layout(device, area.width());
+    // Where each part starts is known only once the pages are counted: the face sheet's list
+    // reads it then.
+    auto firstPages = std::make_shared<QList<qsizetype>>(parts.size(), 0);
+    layout.text(face.title, layout.font(20, true), Qt::AlignHCenter);
+    layout.space(3);
+    layout.paragraph(face.work, layout.font(14, true));
     layout.space(4);
-    layout.fields(QList<std::pair<QString, QString>>{{QStringLiteral("Name of work:"), s.details.work},
-                                                     {QStringLiteral("Place:"), s.details.place},
-                                                     {QStringLiteral("Date:"), QLocale().toString(s.date, QLocale::LongFormat)}}
-                  + s.fields);
-    for (qsizetype i = 0; i < s.tables.size(); ++i) {
-        layout.space(i == 0 ? 5 : 6);
-        if (!s.tables[i].title.isEmpty())
-            layout.text(s.tables[i].title, layout.font(11, true));
-        layout.table(s.tables[i]);
+    layout.fields(face.fields);
+    for (const QString &paragraph : face.report) {
+        layout.space(2);
+        layout.paragraph(paragraph, layout.font(10));
     }
-    if (!s.notes.isEmpty())
-        layout.space(3);
-    for (const QString &note : s.notes)
-        layout.paragraph(note, layout.font(10));
-    layout.space(8);
-    layout.signatures({QStringLiteral("Prepared by"), QStringLiteral("Checked by")});
-    return layout.paint(area.height());
+    layout.space(6);
+    layout.text(QStringLiteral("Contents"), layout.font(11, true));
+    for (qsizetype i = 0; i < parts.size(); ++i)
+        layout.contentsLine(parts[i].title, [firstPages, i] { return firstPages->at(i); });
+    layout.space(10);
+    layout.signatures(face.signatures);
+    QList<qsizetype> partStarts;
+    for (const Statement &part : parts) {
+        layout.pageBreak();
+        partStarts << layout.lineCount();
+        layout.statement(part);
+    }
+    const QList<qsizetype> pageStarts = layout.paginate(area.height());
+    for (qsizetype i = 0; i < parts.size(); ++i)
+        (*firstPages)[i] = std::upper_bound(pageStarts.begin(), pageStarts.end(), partStarts[i]) - pageStarts.begin();
+    return layout.paint(area.height(), pageStarts, face.work);
 }
 
 } // namespace ratebook::documents

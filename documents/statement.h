@@ -39,10 +39,24 @@ struct Statement
 // A4, or Letter where the locale measures in US units.
 QPageSize::PageSizeId localPaperSize();
 
+// The first page of a whole estimate: what it is and what it costs, a report, the parts that
+// follow with the page each starts on, and who signs it.
+struct FacePage
+{
+    QString title; // "Estimate"
+    QString work;
+    QList<std::pair<QString, QString>> fields; // "label:", value
+    QStringList report;                        // paragraphs
+    QList<std::pair<QString, QString>> signatures; // "Prepared by", who
+};
+
 // Lays the statement out over as many pages as it needs, each numbered "Page n of N", a
 // table's header again at the top of each page it runs on to.
 // The device's page size and resolution are set by the caller; false if it cannot be
 // painted on.
 bool paintStatement(QPagedPaintDevice &device, const Statement &statement);
+// The face page, then each part from a new page, as its own statement lays it out; every page
+// headed by the name of work and "Page n of N" counted over them all.
+bool paintBundle(QPagedPaintDevice &device, const FacePage &face, const QList<Statement> &parts);
 
 } // namespace ratebook::documents

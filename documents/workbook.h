@@ -11,7 +11,8 @@
 
 namespace ratebook::documents {
 
-// A blank cell has neither text nor number.
+// A blank cell has neither text nor number; a formula works out to its number, or, without
+// one, to its text.
 struct WorkbookCell
 {
     QString text;

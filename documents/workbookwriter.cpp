@@ -148,9 +148,12 @@ extern "C" Q_DECL_EXPORT bool ratebook_writeWorkbook(const ratebook::documents::
                 const WorkbookCell &cell = sheet.rows[r][c];
                 const auto row = lxw_row_t(r);
                 const auto column = lxw_col_t(c);
-                if (!cell.formula.isEmpty())
+                if (!cell.formula.isEmpty() && !cell.number)
+                    worksheet_write_formula_str(worksheet, row, column, cell.formula.toUtf8().constData(),
+                                                formats.of(cell), cell.text.toUtf8().constData());
+                else if (!cell.formula.isEmpty())
                     worksheet_write_formula_num(worksheet, row, column, cell.formula.toUtf8().constData(),
-                                                formats.of(cell), cell.number.value_or(0));
+                                                formats.of(cell), *cell.number);
                 else if (cell.number)
                     worksheet_write_number(worksheet, row, column, *cell.number, formats.of(cell));
                 else if (!cell.text.isEmpty())

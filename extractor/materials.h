@@ -70,4 +70,9 @@ MaterialTotals materialTotals(const QuantityTexts &quantities);
 MaterialTable materialTableRows(const MaterialTotals &totals);
 MaterialTable materialTableRows(const QuantityTexts &quantities);
 
+// The material table's cells as spreadsheet formulas of the cells that hold the twelve
+// quantities (`quantityCells`, item 1 first), each figure rounded to two decimals as the table
+// shows it, each sum formed in the order the computation forms it; empty where the table is.
+MaterialTable materialFormulas(const std::array<std::string, WorkItemCount> &quantityCells);
+
 } // namespace ratebook

@@ -27,8 +27,11 @@ public:
     // The items counted, the wages at the costs used, and the names of those not counted.
     void setItems(std::vector<ratebook::LabourItem> items, const std::array<ratebook::Paise, ratebook::LabourClassCount> &wagePerDay,
                   const QStringList &notCounted, const QString &ratesFrom);
-    // As printed: also a part of the whole estimate.
+    // As printed: also a part of the whole estimate, where it has lines.
     ratebook::documents::Statement statement() const;
+    bool hasLines() const { return m_labour && !m_labour->lines.empty(); }
+    // The figures shown; none while they are too large to work out.
+    const std::optional<ratebook::Labour> &labour() const { return m_labour; }
 
 private:
     ratebook::documents::Workbook workbook(const ratebook::documents::Statement &statement) const;

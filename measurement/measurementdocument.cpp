@@ -44,11 +44,19 @@ documents::Statement MeasurementWindow::statement() const
     return {windowTitle(), documents::Document::of(this)->details(), QDate::currentDate(), {}, {table}, {}};
 }
 
-documents::Workbook MeasurementWindow::workbook(const documents::Statement &s) const
+documents::Workbook MeasurementWindow::workbook(const documents::Statement &) const
 {
+    return {workbookSheet()};
+}
+
+documents::WorkbookSheet MeasurementWindow::workbookSheet(int *first) const
+{
+    const documents::Statement s = statement();
     documents::WorkbookSheet sheet{s.title, documents::statementHead(s)};
     sheet.rows << documents::boldRow(s.tables[0].header);
     const int top = int(sheet.rows.size()); // the sheet's row of the model's first
+    if (first)
+        *first = top;
     int lines = 0, deductions = 0;           // where the item's lines and deductions start
     for (int row = 0; row < m_model->rowCount(); ++row) {
         const int r = top + row;
@@ -92,5 +100,5 @@ documents::Workbook MeasurementWindow::workbook(const documents::Statement &s) c
         }
         sheet.rows << cells;
     }
-    return {sheet};
+    return sheet;
 }

@@ -194,7 +194,7 @@ private slots:
         QTest::addColumn<QStringList>("formulas");
         QTest::newRow("abstract: amounts as formulas") << "AbstractOfEstimate"
             << QList<int>{7, 10, 18, 19, 20, 21, 22}
-            << QStringList{"##,##0.00=ROUND(C9*E9/F9,2)=24690", "##,##0.00=SUM(G9:G11)=32165",
+            << QStringList{"##,##0.00=ROUND(ROUND(C9,3)*E9/F9,2)=24690", "##,##0.00=SUM(G9:G11)=32165",
                            "##,##0.00=SUM(G12,G15,G19)=86307.91",
                            "##,##0.00=ROUND(SUM(G20:G20)*5/100,2)=4315.4",
                            "##,##0.00=ROUND(SUM(G20:G21)*18/100,2)=16312.2",
