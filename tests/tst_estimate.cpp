@@ -1,8 +1,9 @@
 // SPDX-FileCopyrightText: 2026 ratebook developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The abstract worked out without a window: which rate each of the twelve items takes, and
-// items of one's own beside them.
+// The abstract worked out without a window: which rate each of the twelve items takes, items of
+// one's own beside them, and the labour the items need.
 #include "abstract/estimate.h"
+#include "labour/labour.h"
 #include "worked.h"
 
 #include <QTest>
@@ -98,6 +99,23 @@ private slots:
                                         "subtotal 11971.25"}));
         QCOMPARE(a.total, 1939578);
         QCOMPARE(a.leftOut, std::vector<std::string>{"item E2"});
+    }
+
+    // Worked by hand: 10 Cum of PCC and 125.5 Sqm of plaster (per 10 Sqm), at 300, 250, 150, 120.
+    void labour()
+    {
+        const std::vector<LabourItem> items{{"1", "PCC", "Cum", 10000, 1, labourOf(1)},
+                                            {"9", "Plaster", "Sqm", 125500, 10, labourOf(9)}};
+        const Labour l = workOutLabour(items, {30000, 25000, 15000, 12000});
+        QStringList days;
+        for (const LabourLine &line : l.lines) {
+            for (const std::optional<Days> &d : line.days)
+                days << (d ? QString::fromStdString(fixedText(*d, 2)) : "-");
+        }
+        QCOMPARE(days.join(' '), "0.60 1.40 18.00 14.00 - 13.81 6.28 13.81");
+        QCOMPARE(l.days, (std::array<Days, 4>{60, 1521, 2428, 2781}));
+        QCOMPARE(l.wages, (std::array<Paise, 4>{18000, 380250, 364200, 333720}));
+        QCOMPARE(l.totalWages, 1096170);
     }
 };
 

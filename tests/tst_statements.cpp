@@ -94,6 +94,34 @@ class tst_Statements : public WindowTest
         return w;
     }
 
+    // The workbook with the value of every formula dropped, `edit` ("B4=25") typed into its
+    // first sheet, worked out afresh by LibreOffice and converted `to`; the result as text.
+    QString recalculate(const QString &book, const QString &to, const QString &edit = {})
+    {
+        const QString unpacked = dir.filePath("unpacked");
+        QDir(unpacked).removeRecursively();
+        output("unzip", {"-q", book, "-d", unpacked});
+        for (const QFileInfo &sheet : QDir(unpacked + "/xl/worksheets").entryInfoList({"*.xml"})) {
+            QString xml = bytes(sheet.filePath());
+            xml.remove(QRegularExpression("(?<=</f>)<v>[^<]*</v>"));
+            const QString typed = QString("\\1%1\\2").arg(edit.section('=', 1));
+            if (!edit.isEmpty() && sheet.fileName() == "sheet1.xml")
+                xml.replace(QRegularExpression(QString("(<c r=\"%1\"[^>]*><v>)[^<]*(</v>)").arg(edit.section('=', 0, 0))), typed);
+            written(sheet.filePath(), xml.toUtf8());
+        }
+        const QString again = dir.filePath("again.xlsx");
+        QFile::remove(again);
+        output("zip", {"-qr", again, "."}, unpacked);
+        if (output("unzip", {"-p", again, "xl/worksheets/sheet1.xml"}).contains("</f><v>"))
+            return {}; // nothing would be worked out afresh
+        output("soffice", {"-env:UserInstallation=file://" + dir.filePath("office"), "--headless", "--convert-to",
+                           to, "--outdir", dir.path(), again});
+        const QString converted = dir.filePath("again.") + to.section(':', 0, 0);
+        if (to == "pdf")
+            return output("pdftotext", {"-layout", converted, "-"});
+        return bytes(converted);
+    }
+
 private slots:
     void init()
     {
@@ -236,24 +264,97 @@ private slots:
         QWidget *w = opened(file, window);
         answers.file += ".xlsx";
         onTable(w, "Ctrl+E");
-        const QString sheet = "xl/worksheets/sheet1.xml"; // the values of its formulas dropped
-        QDir(dir.path()).mkpath("xl/worksheets");
-        QString xml = output("unzip", {"-p", answers.file, sheet});
-        xml.remove(QRegularExpression("(?<=</f>)<v>[^<]*</v>"));
-        written(dir.filePath(sheet), xml.toUtf8());
-        output("zip", {answers.file, sheet}, dir.path());
-        QVERIFY(!output("unzip", {"-p", answers.file, sheet}).contains("</f><v>"));
-        const QString csv = answers.file.chopped(4) + "csv";
-        output("soffice", {"-env:UserInstallation=file://" + dir.filePath("office"), "--headless",
-                           "--convert-to", "csv:Text - txt - csv (StarCalc):124,34,76", "--outdir",
-                           dir.path(), answers.file});
-        QVERIFY2(QFile::exists(csv), "LibreOffice (libreoffice-calc-nogui) converted nothing");
         // A text export groups in thousands whatever the format says: the grouping is seen on
-        // the page (recalculatedInLakhs), the figures here.
-        const QStringList shown = QString(bytes(csv)).remove(',').split('\n');
+        // the page (wholeWorkbook), the figures here.
+        const QStringList shown = recalculate(answers.file, "csv:Text - txt - csv (StarCalc):124,34,76").remove(',').split('\n');
         const qsizetype header = shown.indexOf(QRegularExpression("No\\.\\|.*"));
         const QStringList rows = tableRows(w).replaceInStrings(" | ", "|").replaceInStrings(",", "");
         QCOMPARE(shown.mid(header + 1, rows.size()), rows);
+    }
+
+    void bundle_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QStringList>("parts");
+        QTest::addColumn<QString>("notCounted");
+        const QString a = "Abstract of Estimate", r = "Rate Analysis", m = "Material Statement";
+        QTest::newRow("the one-room building, every part") << "one-room-building"
+            << QStringList{a, "Details of Measurement", r, m, "Labour Statement"} << "item E1, item S1";
+        QTest::newRow("no measurements, no part of them") << "estimate"
+            << QStringList{a, r, m, "Labour Statement"} << "RCC (1:2:4) mix, RCC (1:1.5:3)";
+    }
+    // The face sheet with the last figure in words and the parts listed at the page each starts
+    // on; every page headed by the name of work and counted over them all.
+    void bundle()
+    {
+        QFETCH(QStringList, parts);
+        QFETCH(QString, file);
+        QWidget *a = opened(file, "AbstractOfEstimate");
+        onTable(a, "Ctrl+Shift+D");
+        const QString pdf = output("pdftotext", {"-layout", answers.file, "-"});
+        const QStringList pages = pdf.split('\f', Qt::SkipEmptyParts);
+        const QString work = ratebook::documents::Document::of(a)->details().work;
+        for (qsizetype p = 0; p < pages.size(); ++p) {
+            const QString number = QString("Page %1 of %2").arg(p + 1).arg(pages.size());
+            QVERIFY2(pages[p].startsWith(work) && pages[p].section('\n', 0, 0).endsWith(number), qPrintable(number));
+        }
+        QCOMPARE(pages[0].count(QRegularExpression(" page \\d+\\n")), parts.size());
+        int last = 1;
+        for (const QString &part : parts) {
+            const QRegularExpressionMatch listed = QRegularExpression(part + " +page (\\d+)").match(pages[0]);
+            QVERIFY2(listed.hasMatch() && listed.captured(1).toInt() > last, qPrintable(part));
+            last = listed.captured(1).toInt();
+            QVERIFY2(pages[last - 1].section('\n', 0, 4).contains(part), qPrintable(part));
+        }
+        QVERIFY(pages[0].contains(tableRows(a).last().section(" | ", -1)));
+        QVERIFY(pages[0].contains(child<QLabel>(a, "words")->text().section(": ", 1)));
+        QFETCH(QString, notCounted);
+        QVERIFY(pdf.simplified().contains("Not counted, having no labour in the data sheet: " + notCounted + "."));
+    }
+
+    void wholeWorkbook_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("cement"); // typed over the costs sheet's; none
+        QTest::newRow("the one-room building") << "one-room-building" << "";
+        QTest::newRow("the worked abstract") << "estimate" << "";
+        QTest::newRow("a cost changed, the estimate under a lakh") << "estimate" << "25";
+        QTest::newRow("a random estimate") << "random" << "";
+    }
+    // Every cached figure gone, LibreOffice works the estimate out again from its costs and its
+    // quantities: each figure the abstract, the materials and the labour show, as the program
+    // works them out, grouped in lakhs; a label that quotes a figure follows it, and words no
+    // longer of the figure say so.
+    void wholeWorkbook()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, cement);
+        QWidget *a = opened(file == "random" ? "estimate" : file, "AbstractOfEstimate");
+        QWidget *w = ratebook::windows::extractor();
+        QRandomGenerator random(20261207);
+        for (int item = 1; file == "random" && item <= 12; ++item) {
+            child<QCheckBox>(w, QString("Check%1").arg(item))->setChecked(false);
+            child<QLineEdit>(w, QString("Text%1").arg(item))->setText(QString::number(random.bounded(99999) / 7.0));
+        }
+        answers.file += ".xlsx";
+        onTable(a, "Ctrl+Shift+X");
+        const QString edit = cement.isEmpty() ? QString() : "B4=" + cement;
+        const QString again = recalculate(answers.file, "pdf", edit);
+        if (!cement.isEmpty()) {
+            const QByteArray typed = "\"cement1\": \"" + cement.toUtf8();
+            answers.file = written(dir.filePath("cheap"), edited("costs", "\"cement1\": \"250", typed));
+            onTable(a, "Ctrl+R");
+            QVERIFY(again.contains("not of the figure above"));
+        }
+        onTable(a, "Ctrl+L");
+        QStringList figures;
+        for (QWidget *window : {a, w, child(a, "LabourStatement")}) {
+            for (const QString &row : tableRows(window))
+                figures << row.split(" | ", Qt::SkipEmptyParts).filter(QRegularExpression("^[-0-9.,]+( |$)"));
+        }
+        figures.replaceInStrings(QRegularExpression(" \\(.*"), "");
+        for (const QString &f : figures)
+            QVERIFY2(again.contains(f), qPrintable(f + " not in:\n" + again));
     }
 
     void refused_data()
