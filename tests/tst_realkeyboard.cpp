@@ -133,9 +133,12 @@ private slots:
         answers.file = dir.filePath("estimate.pdf");
         // Given the keyboard as a click would give it: the window manager may keep it from a
         // window that asks for it itself.
-        QTRY_VERIFY(a->isVisible());
-        QProcess::execute("xdotool", {"windowfocus", QString::number(a->winId())});
-        QTRY_VERIFY(a->isActiveWindow());
+        const auto focus = [a] {
+            QProcess::execute("xdotool", {"windowfocus", QString::number(a->winId())});
+            return a->isActiveWindow() && !QTest::qWaitFor([a] { return !a->isActiveWindow(); }, 300);
+        };
+        QTRY_VERIFY(child(a, "DetailsOfMeasurement")->isVisible());
+        QTRY_VERIFY(focus());
         child(a, "ListView1")->setFocus();
         xdotool("ctrl+shift+d");
         QTRY_VERIFY(QFile::exists(answers.file));
