@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 ratebook developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Captures the windows into docs/ for the README, and the first page of the statements of
-# the abstract and of the details of measurement: runs ratebook under a virtual X server with a small window manager (for the
+# Captures the windows into docs/ for the README, the first page of the statements of the
+# abstract and of the details of measurement, and the face sheet of a whole estimate: runs ratebook under a virtual X server with a small window manager (for the
 # title bars), drives it with xdotool. Needs the Debian packages xvfb, xauth, openbox,
 # xdotool, imagemagick and poppler-utils.
 set -euo pipefail
@@ -70,3 +70,13 @@ keys Return; sleep 0.7
 xdotool type --delay 20 "$work/measurement.pdf"
 keys Return; sleep 1
 pdftoppm -png -r 80 -f 1 -l 1 -singlefile "$work/measurement.pdf" docs/statement-measurement
+
+# Its labour statement, and the face sheet of the whole estimate as one document.
+shoot "Abstract of Estimate"
+keys ctrl+l
+shoot "Labour Statement" labour.png
+shoot "Abstract of Estimate"
+keys ctrl+shift+d; sleep 0.7
+xdotool type --delay 20 "$work/estimate.pdf"
+keys Return; sleep 1.5
+pdftoppm -png -r 80 -f 1 -l 1 -singlefile "$work/estimate.pdf" docs/statement-face
