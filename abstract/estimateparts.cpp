@@ -33,14 +33,8 @@ LabourWindow *AbstractWindow::labour()
 
 LabourWindow *AbstractWindow::showLabour()
 {
-    LabourWindow *window = labour();
-    if (!window->isVisible()) {
-        window->show();
-        kit::placeBeside(window, this);
-    }
-    window->raise();
-    window->activateWindow();
-    return window;
+    kit::showBeside(labour(), this);
+    return m_labour;
 }
 
 // The twelve with a row of labour are counted, at the wages of the costs the rates came from;

@@ -301,12 +301,6 @@ MeasurementWindow *AbstractWindow::measurementSheet()
 
 MeasurementWindow *AbstractWindow::showMeasurements()
 {
-    measurementSheet();
-    if (!m_sheet->isVisible()) {
-        m_sheet->show();
-        kit::placeBeside(m_sheet, this);
-    }
-    m_sheet->raise();
-    m_sheet->activateWindow();
+    kit::showBeside(measurementSheet(), this);
     return m_sheet;
 }

@@ -8,6 +8,7 @@
 #include "datasheet/datasheet1.h"
 #include "extractor/form17.h"
 #include "kit/reportlist.h"
+#include "kit/uikit.h"
 #include "measurement/measurementmodel.h"
 
 namespace ratebook::windows {
@@ -53,18 +54,6 @@ AbstractWindow *abstractOf(Form17 *extractor)
     return abstract;
 }
 
-// Shown and given the keyboard, unless a window shown after it is to have it: two windows
-// asking the window manager at once may be answered in either order.
-void showBeside(AbstractWindow *abstract, const Form17 *extractor, bool activate = true)
-{
-    const bool first = !abstract->isVisible();
-    abstract->show();
-    if (first)
-        abstract->placeBeside(extractor);
-    abstract->raise();
-    if (activate)
-        abstract->activateWindow();
-}
 
 } // namespace
 
@@ -76,14 +65,14 @@ void offerAbstract(Form17 *extractor)
     table->addCommand(command, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A), [extractor, command] {
         // Once made, the estimate is there to come back to: Rates from… reprices it.
         if (AbstractWindow *abstract = existingAbstract(extractor))
-            return showBeside(abstract, extractor);
+            return kit::showBeside(abstract, extractor);
         const auto costs = AbstractWindow::askCosts(extractor, command.chopped(1), costsJudge());
         if (!costs)
             return;
         AbstractWindow *abstract = abstractOf(extractor);
         abstract->setCosts(*costs);
         abstract->setModified(false); // made, as if opened: nothing yet to lose
-        showBeside(abstract, extractor);
+        kit::showBeside(abstract, extractor);
     });
 }
 
@@ -96,7 +85,7 @@ documents::FileKind estimateFiles()
         AbstractWindow *abstract = abstractOf(window);
         abstract->load(file);
         const bool measured = !abstract->measurements()->isEmpty();
-        showBeside(abstract, window, !measured);
+        kit::showBeside(abstract, window, !measured);
         if (measured)
             abstract->showMeasurements();
     };

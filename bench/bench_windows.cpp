@@ -139,12 +139,22 @@ private slots:
         QCOMPARE(tableRows(abstract).size(), worked::abstract.size());
     }
 
+    void keystrokeInMeasurement_data()
+    {
+        QTest::addColumn<bool>("labour");
+        QTest::newRow("") << false;
+        QTest::newRow("labour open") << true;
+    }
     // In the large estimate's sheet, a length of a line of item 6 typed into its open cell:
     // the sheet works out the line and the item's totals, carries the net into the
-    // extractor's box, which rebuilds the material table and then the abstract.
+    // extractor's box, which rebuilds the material table and then the abstract, and the labour
+    // statement when it is open.
     void keystrokeInMeasurement()
     {
+        QFETCH(bool, labour);
         ratebook::start({"ratebook", large});
+        if (labour)
+            onTable(child(windows::extractor(), "AbstractOfEstimate"), "Ctrl+L");
         QWidget *sheet = measurementSheet();
         QVERIFY(QTest::qWaitForWindowExposed(sheet));
         auto *view = child<QTreeView>(sheet, "ListView1");
@@ -205,8 +215,11 @@ private slots:
         QTest::newRow("abstract workbook") << "Ctrl+E" << "xlsx" << "AbstractOfEstimate";
         QTest::newRow("sheet pdf") << "Ctrl+Shift+E" << "pdf" << "DetailsOfMeasurement";
         QTest::newRow("sheet workbook") << "Ctrl+E" << "xlsx" << "DetailsOfMeasurement";
+        QTest::newRow("estimate pdf") << "Ctrl+Shift+D" << "pdf" << "Estimate";
+        QTest::newRow("estimate workbook") << "Ctrl+Shift+X" << "xlsx" << "Estimate";
     }
-    // The rate analysis, the worked abstract, or the large estimate's details of measurement.
+    // The rate analysis, the worked abstract, or the large estimate's details of measurement, or
+    // that estimate whole.
     void exportStatement()
     {
         QFETCH(QString, keys);
@@ -221,6 +234,9 @@ private slots:
         } else if (window == "DetailsOfMeasurement") {
             ratebook::start({"ratebook", large});
             w = measurementSheet();
+        } else if (window == "Estimate") {
+            ratebook::start({"ratebook", large});
+            w = child(windows::extractor(), "AbstractOfEstimate");
         } else {
             w = dataSheetFilled();
             QTest::mouseClick(child<QPushButton>(w, "unitcost"), Qt::LeftButton);

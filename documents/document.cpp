@@ -127,6 +127,14 @@ Document::Document(QTreeView *table, DocumentTerms terms, DocumentHandlers handl
     }
 }
 
+Document *Document::partOf(const Document &whole, QTreeView *table, DocumentHandlers handlers)
+{
+    auto *part = new Document(table, {.kind = whole.terms().kind, .title = table->window()->windowTitle(), .opens = false},
+                              std::move(handlers));
+    part->share(whole);
+    return part;
+}
+
 Document *Document::of(const QWidget *window)
 {
     return window->findChild<Document *>(QString(), Qt::FindDirectChildrenOnly);

@@ -68,6 +68,9 @@ public:
     // Lives as long as the table's window.
     Document(QTreeView *table, DocumentTerms terms, DocumentHandlers handlers);
     static Document *of(const QWidget *window);
+    // The document of a window that shows a part of another's work: its own statement and
+    // workbook, the whole's name of work, place and file, and Save… saving the whole.
+    static Document *partOf(const Document &whole, QTreeView *table, DocumentHandlers handlers);
 
     const DocumentTerms &terms() const { return m_terms; }
     // Each value through the handlers a user's change runs, in order: the ticks, which

@@ -204,4 +204,15 @@ void placeBeside(QWidget *window, const QWidget *beside)
     window->move(std::max(screen.left(), screen.right() + 1 - size.width()), other.top());
 }
 
+void showBeside(QWidget *window, const QWidget *beside, bool activate)
+{
+    if (!window->isVisible()) {
+        window->show();
+        placeBeside(window, beside);
+    }
+    window->raise();
+    if (activate)
+        window->activateWindow();
+}
+
 } // namespace ratebook::kit

@@ -91,5 +91,9 @@ void chainTabOrder(const QList<QWidget *> &controls);
 void centreOnScreen(QWidget *window);
 // Places a window beside another, where the screen has room.
 void placeBeside(QWidget *window, const QWidget *beside);
+// Shows a window, placed beside another the first time, in front and given the keyboard unless
+// a window shown after it is to have it: two windows asking at once may be answered in either
+// order.
+void showBeside(QWidget *window, const QWidget *beside, bool activate = true);
 
 } // namespace ratebook::kit

@@ -61,13 +61,9 @@ LabourWindow::LabourWindow(QWidget *estimate, const documents::Document &estimat
     m_notes = new QLabel(this);
     m_notes->setObjectName(QStringLiteral("notCounted"));
     m_notes->setWordWrap(true);
-    documents::DocumentHandlers handlers;
-    handlers.contents = std::move(contents);
-    handlers.statement = [this] { return statement(); };
-    handlers.workbook = [this](const documents::Statement &s) { return workbook(s); };
-    auto *document = new documents::Document(m_table, {.kind = estimateDocument.terms().kind, .title = windowTitle(),
-                                                       .opens = false}, handlers);
-    document->share(estimateDocument);
+    documents::Document::partOf(estimateDocument, m_table,
+                                {.contents = std::move(contents), .statement = [this] { return statement(); },
+                                 .workbook = [this](const documents::Statement &s) { return workbook(s); }});
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_table, 1);
     layout->addWidget(m_notes);

@@ -148,13 +148,9 @@ MeasurementWindow::MeasurementWindow(QWidget *estimate, MeasurementModel *model,
                     [this] { goTo(m_model->removeLine(m_view->currentIndex())); });
     kit::addCommand(m_view, tr("Deduct"), QKeySequence(Qt::CTRL | Qt::Key_D),
                     [this] { goTo(m_model->toggleDeduct(m_view->currentIndex())); });
-    documents::DocumentHandlers handlers;
-    handlers.contents = std::move(contents);
-    handlers.statement = [this] { return statement(); };
-    handlers.workbook = [this](const documents::Statement &s) { return workbook(s); };
-    auto *document = new documents::Document(m_view, {.kind = estimateDocument.terms().kind, .title = windowTitle(),
-                                                      .opens = false}, handlers);
-    document->share(estimateDocument);
+    documents::Document::partOf(estimateDocument, m_view,
+                                {.contents = std::move(contents), .statement = [this] { return statement(); },
+                                 .workbook = [this](const documents::Statement &s) { return workbook(s); }});
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_view);
