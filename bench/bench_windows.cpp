@@ -336,6 +336,19 @@ private slots:
         QCOMPARE(answers.fileRequests.size(), round);
     }
 
+    // What the recovery copy of the large estimate costs the keyboard's thread: its contents
+    // taken, as the copy takes them once the keys pause; the writing is another thread's.
+    void recoveryCopyContents()
+    {
+        ratebook::start({"ratebook", large});
+        const documents::Document *estimate = documents::Document::of(child(windows::extractor(), "AbstractOfEstimate"));
+        qsizetype lines = 0;
+        QBENCHMARK {
+            lines = estimate->contents().parts.value("measurements").toArray().size();
+        }
+        QVERIFY(lines > 100);
+    }
+
     void openAndClose_data()
     {
         QTest::addColumn<QString>("button");

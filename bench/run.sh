@@ -65,6 +65,7 @@ us=1000 # ms to µs
     echo "that keystroke with the labour statement open, to every table rebuilt|$(qtfigure bench_windows keystrokeInMeasurement 'labour open' 1)|ms|2"
     echo "that estimate whole, written as one PDF (Ctrl+Shift+D)|$(qtfigure bench_windows exportStatement 'estimate pdf' 0.001)|s|4"
     echo "that estimate whole, written as one workbook (Ctrl+Shift+X)|$(qtfigure bench_windows exportStatement 'estimate workbook' 0.001)|s|1.5"
+    echo "its recovery copy, on the keyboard's thread: the contents taken once the keys pause|$(qtfigure bench_windows recoveryCopyContents '' 1)|ms|5"
     echo "open a costs file (Ctrl+O), to the rates worked out|$(qtfigure bench_windows openAndSaveFile 'open costs' 1)|ms|2"
     echo "open a quantities file (Ctrl+O), to the materials worked out|$(qtfigure bench_windows openAndSaveFile 'open quantities' 1)|ms|2"
     echo "save a costs file (Ctrl+S), in memory (/dev/shm)|$(qtfigure bench_windows openAndSaveFile 'save costs' 1)|ms|2"
