@@ -83,11 +83,23 @@ public:
     {
     }
 
+    // A row is as tall as its description, the one cell that wraps; laying out a figure to learn
+    // it is one line tall would cost every keystroke a layout of each cell it changes.
     QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override
     {
+        const int width = m_view->header()->sectionSize(index.column());
+        if (index.column() != DescriptionColumn)
+            return {width, 0};
+        // Laid out once for each text and width: the rows a keystroke changes keep theirs.
+        const bool bold = isBold(RowKind(index.siblingAtColumn(0).data(KindRole).toInt()));
+        const QString key = QString::number(width) + QLatin1Char(bold ? 'b' : 'r') + index.data().toString();
+        if (const auto known = m_sizes.constFind(key); known != m_sizes.cend())
+            return *known;
+        if (m_sizes.size() > 4096)
+            m_sizes.clear();
         QStyleOptionViewItem wrapped = option;
-        wrapped.rect = QRect(0, 0, m_view->header()->sectionSize(index.column()), 1); // valid, so it wraps
-        return QStyledItemDelegate::sizeHint(wrapped, index);
+        wrapped.rect = QRect(0, 0, width, 1); // valid, so it wraps
+        return m_sizes[key] = QStyledItemDelegate::sizeHint(wrapped, index);
     }
     QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &, const QModelIndex &index) const override
     {
@@ -122,6 +134,7 @@ private:
 
     QTreeView *m_view;
     std::function<void(const QModelIndex &cell, const QString &text)> m_typed;
+    mutable QHash<QString, QSize> m_sizes; // of a description, by its width, weight and text
 };
 
 QString named(const QString &path)

@@ -85,6 +85,8 @@ public:
     MeasurementWindow *showMeasurements();
 
     ratebook::documents::Document *document() const { return m_document; }
+    // What its file holds, made later, on another thread if need be, of what is taken now.
+    std::function<ratebook::documents::WorkFile()> contentsLater() const;
     // "Labour…": the labour statement, made when first asked for, live from then on.
     LabourWindow *showLabour();
     // Whether anything of the estimate changed since it was made, opened or saved: its

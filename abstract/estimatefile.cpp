@@ -188,6 +188,34 @@ std::any readFace(const QString &path, const QJsonValue &value, const documents:
     return FaceSheet{field(0), field(1), field(2), field(3), true};
 }
 
+void partsOfVersion2(documents::WorkFile &file, const EstimateInputs &inputs, const std::vector<MeasuredItem> &measured,
+                     const FaceSheet &f)
+{
+    QJsonArray heads;
+    for (const std::string &head : inputs.heads)
+        heads << text(head);
+    file.parts.insert(HeadsKey, heads);
+    QJsonArray items;
+    for (const OwnItem &item : inputs.ownItems) {
+        const QStringList values{text(item.number), text(item.description), text(item.unit), {},
+                                 item.rate ? text(fixedText(*item.rate, 2)) : QString(), text(item.head),
+                                 text(fixedText(item.typed, 3))};
+        QJsonObject kept;
+        for (qsizetype i = 0; i < ItemKeys.size(); ++i)
+            kept.insert(ItemKeys[i], values[i]);
+        kept.insert(ItemKeys[3], item.per);
+        items << kept;
+    }
+    file.parts.insert(ItemsKey, items);
+    file.parts.insert(MeasurementsKey, MeasurementModel::part(measured));
+    QJsonObject face;
+    const QStringList values{f.report, f.preparedBy, f.checkedBy, f.approvedBy};
+    for (qsizetype i = 0; i < FaceKeys.size(); ++i)
+        face.insert(FaceKeys[i], values[i]);
+    file.parts.insert(FaceKey, face);
+}
+
+
 } // namespace
 
 documents::FileLayout AbstractWindow::estimateLayout(const documents::FileLayout &quantities, const CostsJudge &judge)
@@ -227,9 +255,15 @@ void AbstractWindow::load(const documents::WorkFile &file)
     setModified(false);
 }
 
-// Written in the oldest version that holds it: an estimate with nothing of version 2 in it
-// still opens in a program that reads version 1.
 documents::WorkFile AbstractWindow::contents() const
+{
+    return contentsLater()();
+}
+
+// Written in the oldest version that holds it: an estimate with nothing of version 2 in it
+// still opens in a program that reads version 1. The measurements are copied as they are, to
+// be made into the file's text later: a copy costs the keyboard less than the text.
+std::function<documents::WorkFile()> AbstractWindow::contentsLater() const
 {
     documents::WorkFile file = documents::Document::of(m_extractor)->contents();
     file.kind = estimateKind();
@@ -252,29 +286,11 @@ documents::WorkFile AbstractWindow::contents() const
     file.parts.insert(AddOnsKey, addOns);
     file.parts.insert(SayKey, m_inputs.sayTo);
     if (m_inputs.heads == standardHeads() && m_inputs.ownItems.empty() && m_measurements->isEmpty() && !m_face.asked)
-        return file;
+        return [file] { return file; };
     file.version = 2;
-    QJsonArray heads;
-    for (const std::string &head : m_inputs.heads)
-        heads << text(head);
-    file.parts.insert(HeadsKey, heads);
-    QJsonArray items;
-    for (const OwnItem &item : m_inputs.ownItems) {
-        const QStringList values{text(item.number), text(item.description), text(item.unit), {},
-                                 item.rate ? text(fixedText(*item.rate, 2)) : QString(), text(item.head),
-                                 text(fixedText(item.typed, 3))};
-        QJsonObject kept;
-        for (qsizetype i = 0; i < ItemKeys.size(); ++i)
-            kept.insert(ItemKeys[i], values[i]);
-        kept.insert(ItemKeys[3], item.per);
-        items << kept;
-    }
-    file.parts.insert(ItemsKey, items);
-    file.parts.insert(MeasurementsKey, m_measurements->part());
-    QJsonObject face;
-    const QStringList values{m_face.report, m_face.preparedBy, m_face.checkedBy, m_face.approvedBy};
-    for (qsizetype i = 0; i < FaceKeys.size(); ++i)
-        face.insert(FaceKeys[i], values[i]);
-    file.parts.insert(FaceKey, face);
-    return file;
+    return [file, inputs = m_inputs, measured = m_measurements->measuredItems(), face = m_face]() mutable {
+        partsOfVersion2(file, inputs, measured, face);
+        return file;
+    };
 }
+

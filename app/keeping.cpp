@@ -65,7 +65,7 @@ QString named(const documents::WorkFile &file, const documents::LeftCopy &copy)
 
 void keepEstimate(Form17 *extractor, AbstractWindow *abstract)
 {
-    auto *copy = new documents::RecoveryCopy(abstract, [abstract] { return abstract->document()->contents(); });
+    auto *copy = new documents::RecoveryCopy(abstract, [abstract] { return abstract->contentsLater(); });
     QObject::connect(abstract, &AbstractWindow::changed, copy, &documents::RecoveryCopy::changed);
     // Saved, or opened afresh: nothing to keep a copy of.
     QObject::connect(abstract, &AbstractWindow::modifiedChanged, copy, [abstract, copy](bool modified) {

@@ -34,7 +34,7 @@ std::shared_ptr<QLockFile> locked(const QString &copy)
 
 } // namespace
 
-RecoveryCopy::RecoveryCopy(QObject *parent, std::function<WorkFile()> contents)
+RecoveryCopy::RecoveryCopy(QObject *parent, Contents contents)
     : QObject(parent)
     , m_contents(std::move(contents))
     , m_writer(std::make_unique<QThreadPool>())
@@ -69,8 +69,8 @@ void RecoveryCopy::wait()
     m_writer->waitForDone();
 }
 
-// The contents are taken here, the file written on the writer's thread: the bytes and the
-// disk's sync cost the keyboard nothing.
+// What the work holds is taken here, the file made and written on the writer's thread: its
+// text, its bytes and the disk's sync cost the keyboard nothing.
 void RecoveryCopy::write()
 {
     if (m_path.isEmpty()) {
@@ -83,11 +83,12 @@ void RecoveryCopy::write()
             return;
         }
     }
-    WorkFile file = m_contents();
-    file.saved = QDateTime::currentDateTimeUtc();
+    const QDateTime changed = QDateTime::currentDateTimeUtc();
     const QJsonObject note{{QStringLiteral("source"), m_source},
-                           {QStringLiteral("changed"), file.saved.toString(Qt::ISODate)}};
-    m_writer->start([this, file = std::move(file), note, path = m_path] {
+                           {QStringLiteral("changed"), changed.toString(Qt::ISODate)}};
+    m_writer->start([this, contents = m_contents(), changed, note, path = m_path] {
+        WorkFile file = contents();
+        file.saved = changed;
         const QByteArray bytes = workFileBytes(file);
         const QByteArray noted = QJsonDocument(note).toJson();
         // The copy first: a note always names a whole copy.

@@ -33,8 +33,10 @@ class RecoveryCopy : public QObject
     Q_OBJECT
 
 public:
-    // `contents` is what the copy holds, asked for on the program's thread.
-    RecoveryCopy(QObject *parent, std::function<WorkFile()> contents);
+    // What the copy holds: `contents`, asked on the program's thread, takes what it needs of
+    // the work there, and what it returns makes the file on the writer's.
+    using Contents = std::function<std::function<WorkFile()>()>;
+    RecoveryCopy(QObject *parent, Contents contents);
     ~RecoveryCopy() override;
 
     // The work changed: a copy is written once the changes pause.
@@ -58,7 +60,7 @@ private:
     void write();
     void wait();
 
-    std::function<WorkFile()> m_contents;
+    Contents m_contents;
     QTimer m_pause;
     QString m_path; // of the copy, once there is one
     QString m_source;

@@ -24,10 +24,10 @@ const QStringList LineKeys{QStringLiteral("particulars"), QStringLiteral("nos"),
 
 } // namespace
 
-QJsonArray MeasurementModel::part() const
+QJsonArray MeasurementModel::part(const std::vector<MeasuredItem> &measured)
 {
     QJsonArray items;
-    for (const MeasuredItem &item : m_measured) {
+    for (const MeasuredItem &item : measured) {
         QJsonArray lines;
         for (const MeasurementLine &line : item.lines()) {
             QJsonObject kept{{LineKeys[0], text(line.particulars)}, {LineKeys[5], line.deduct}};

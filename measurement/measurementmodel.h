@@ -59,7 +59,8 @@ public:
     void renameItem(const QString &from, const QString &to);
 
     // The estimate file's part: an item and its lines, each line as typed.
-    QJsonArray part() const;
+    const std::vector<ratebook::MeasuredItem> &measuredItems() const { return m_measured; }
+    static QJsonArray part(const std::vector<ratebook::MeasuredItem> &measured);
     // The part checked against the items the file holds; hands back what it read, which
     // load() takes. Throws through documents::refuse.
     static std::any read(const QString &path, const QJsonValue &value, const QStringList &keys);
