@@ -158,9 +158,15 @@ private slots:
             onTable(child(windows::extractor(), "AbstractOfEstimate"), "Ctrl+L");
         QWidget *sheet = measurementSheet();
         QVERIFY(QTest::qWaitForWindowExposed(sheet));
-        sheet->activateWindow(); // the labour statement, shown last, took the keys
-        QVERIFY(QTest::qWaitForWindowActive(sheet));
+        // The labour statement, shown last, and the abstract it was asked from took the keys.
+        const auto active = [sheet] {
+            sheet->activateWindow();
+            QTest::qWait(20);
+            return sheet->isActiveWindow();
+        };
+        QTRY_VERIFY(active());
         auto *view = child<QTreeView>(sheet, "ListView1");
+        view->setFocus();
         const auto *model = static_cast<const MeasurementModel *>(view->model());
         int row = 0;
         while (row < model->rowCount()
