@@ -19,9 +19,10 @@ using namespace ratebook;
 
 namespace {
 
-const QStringList UnitSuggestions{QStringLiteral("Cum"), QStringLiteral("Sqm"), QStringLiteral("Rmt"),
-                                  QStringLiteral("Kg"), QStringLiteral("Quintal"), QStringLiteral("Tonne"),
-                                  QStringLiteral("Nos"), QStringLiteral("Each")};
+const QStringList UnitSuggestions{QStringLiteral("Cum"),     QStringLiteral("Sqm"),
+                                  QStringLiteral("Rmt"),     QStringLiteral("Kg"),
+                                  QStringLiteral("Quintal"), QStringLiteral("Tonne"),
+                                  QStringLiteral("Nos"),     QStringLiteral("Each")};
 
 QString text(const std::string &s) { return QString::fromStdString(s); }
 
@@ -45,23 +46,28 @@ QString AbstractWindow::nextNumber() const
 {
     for (int n = int(WorkItemCount) + 1;; ++n) {
         const std::string number = std::to_string(n);
-        if (std::ranges::none_of(m_inputs.ownItems, [&](const OwnItem &item) { return item.number == number; }))
+        if (std::ranges::none_of(m_inputs.ownItems,
+                                 [&](const OwnItem &item) { return item.number == number; }))
             return QString::number(n);
     }
 }
 
 // Why the form cannot be taken, in `why`; else the item it describes.
-std::optional<OwnItem> AbstractWindow::ownItemFrom(const kit::Form &form, std::optional<int> own, QString *why) const
+std::optional<OwnItem> AbstractWindow::ownItemFrom(const kit::Form &form, std::optional<int> own,
+                                                   QString *why) const
 {
     const auto field = [&form](int i) { return form.fields[i].value; };
     const QString number = field(0);
-    const auto taken = [&](const OwnItem &item) { return &item != (own ? &m_inputs.ownItems[std::size_t(*own)] : nullptr)
-                                                         && sameName(number, item.number); };
+    const auto taken = [&](const OwnItem &item) {
+        return &item != (own ? &m_inputs.ownItems[std::size_t(*own)] : nullptr)
+               && sameName(number, item.number);
+    };
     bool isWorkItem = false;
     const int n = number.toInt(&isWorkItem);
     if (number.isEmpty())
         *why = tr("An item needs its No.");
-    else if ((isWorkItem && n >= 1 && n <= int(WorkItemCount)) || std::ranges::any_of(m_inputs.ownItems, taken))
+    else if ((isWorkItem && n >= 1 && n <= int(WorkItemCount))
+             || std::ranges::any_of(m_inputs.ownItems, taken))
         *why = tr("No. %1 is another item's: each item has a No. of its own.").arg(number);
     else if (field(1).isEmpty())
         *why = tr("Item %1 needs a description.").arg(number);
@@ -71,11 +77,13 @@ std::optional<OwnItem> AbstractWindow::ownItemFrom(const kit::Form &form, std::o
         *why = tr("Item %1 needs a sub-head.").arg(number);
     if (!why->isEmpty())
         return std::nullopt;
-    OwnItem item{number.toStdString(), field(1).toStdString(), field(2).toStdString(), field(3).toInt(), {},
-                 field(5).toStdString()};
+    OwnItem item{
+        number.toStdString(),  field(1).toStdString(), field(2).toStdString(), field(3).toInt(), {},
+        field(5).toStdString()};
     if (own)
         item.typed = m_inputs.ownItems[std::size_t(*own)].typed;
-    const auto head = std::ranges::find_if(m_inputs.heads, [&](const std::string &h) { return sameName(field(5), h); });
+    const auto head = std::ranges::find_if(
+        m_inputs.heads, [&](const std::string &h) { return sameName(field(5), h); });
     if (head != m_inputs.heads.end())
         item.head = *head;
     try {
@@ -125,7 +133,8 @@ void AbstractWindow::askItem(std::optional<int> own)
     if (std::ranges::find(m_inputs.heads, made.head) == m_inputs.heads.end())
         m_inputs.heads.push_back(made.head);
     if (own) {
-        m_measurements->renameItem(text(m_inputs.ownItems[std::size_t(*own)].number), text(made.number));
+        m_measurements->renameItem(text(m_inputs.ownItems[std::size_t(*own)].number),
+                                   text(made.number));
         m_inputs.ownItems[std::size_t(*own)] = std::move(made);
     } else {
         m_inputs.ownItems.push_back(std::move(made));
@@ -158,7 +167,8 @@ void AbstractWindow::dropUnusedHeads()
     const std::vector<std::string> standard = standardHeads();
     std::erase_if(m_inputs.heads, [&](const std::string &head) {
         return std::ranges::find(standard, head) == standard.end()
-               && std::ranges::none_of(m_inputs.ownItems, [&](const OwnItem &item) { return item.head == head; });
+               && std::ranges::none_of(m_inputs.ownItems,
+                                       [&](const OwnItem &item) { return item.head == head; });
     });
 }
 
@@ -174,8 +184,10 @@ void AbstractWindow::removeChosen()
         return;
     const QString number = text(m_inputs.ownItems[std::size_t(row->index)].number);
     if (m_measurements->hasLines(number)) {
-        const kit::Question question{tr("Remove item %1 and its details of measurement?").arg(number),
-                                     tr("Remove Item"), {tr("Remove"), tr("Cancel")}};
+        const kit::Question question{
+            tr("Remove item %1 and its details of measurement?").arg(number),
+            tr("Remove Item"),
+            {tr("Remove"), tr("Cancel")}};
         if (kit::ask(this, question) != 0)
             return;
         m_measurements->removeItem(number);
@@ -216,11 +228,12 @@ void AbstractWindow::moveChosen(int by)
         const auto at = shown - m_abstract->heads.begin() + by;
         if (shown == m_abstract->heads.end() || at < 0 || at >= std::ssize(m_abstract->heads))
             return;
-        const auto next = m_abstract->heads.begin() + at;
-        moveTo(m_inputs.heads, std::size_t(row->index), std::size_t(next->head));
+        // The rebuild replaces the shown heads, so keep the number, not the place.
+        const int next = m_abstract->heads[std::size_t(at)].head;
+        moveTo(m_inputs.heads, std::size_t(row->index), std::size_t(next));
         itemsChanged();
         rebuild();
-        choose({RowKind::Head, next->head});
+        choose({RowKind::Head, next});
     }
 }
 
@@ -236,7 +249,8 @@ void AbstractWindow::choose(const Chosen &row)
 {
     for (int r = 0; r < m_table->topLevelItemCount(); ++r) {
         QTreeWidgetItem *item = m_table->topLevelItem(r);
-        if (RowKind(item->data(0, KindRole).toInt()) == row.kind && item->data(0, IndexRole).toInt() == row.index)
+        if (RowKind(item->data(0, KindRole).toInt()) == row.kind
+            && item->data(0, IndexRole).toInt() == row.index)
             return m_table->setCurrentItem(item);
     }
 }
@@ -246,8 +260,10 @@ void AbstractWindow::updateCommands()
 {
     const std::optional<Chosen> row = chosen();
     const RowKind kind = row ? row->kind : RowKind::Total;
-    const QString what = kind == RowKind::AddOn ? tr(" Add-on") : kind == RowKind::OwnItem ? tr(" Item")
-                         : kind == RowKind::Head ? tr(" Sub-head") : QString();
+    const QString what = kind == RowKind::AddOn     ? tr(" Add-on")
+                         : kind == RowKind::OwnItem ? tr(" Item")
+                         : kind == RowKind::Head    ? tr(" Sub-head")
+                                                    : QString();
     m_remove->setText(tr("Remove%1").arg(kind == RowKind::Head ? QString() : what));
     m_remove->setEnabled(kind == RowKind::AddOn || kind == RowKind::OwnItem);
     m_moveUp->setText(tr("Move%1 Up").arg(what));
@@ -293,8 +309,10 @@ void AbstractWindow::measuredChanged(const QString &key)
 MeasurementWindow *AbstractWindow::measurementSheet()
 {
     if (!m_sheet) {
-        m_sheet = new MeasurementWindow(this, m_measurements, *m_document, [this] { return contents(); });
-        connect(documents::Document::of(m_sheet), &documents::Document::saved, m_document, &documents::Document::saved);
+        m_sheet = new MeasurementWindow(this, m_measurements, *m_document,
+                                        [this] { return contents(); });
+        connect(documents::Document::of(m_sheet), &documents::Document::saved, m_document,
+                &documents::Document::saved);
     }
     return m_sheet;
 }
