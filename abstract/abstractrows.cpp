@@ -65,10 +65,15 @@ QList<AbstractRow> abstractRows(const Abstract &a, const EstimateInputs &inputs)
         rows << row(RowKind::Head, text(head.title), {}, head.head);
         for (const AbstractLine &line : head.lines) {
             const bool own = line.item == 0;
-            AbstractRow item{own ? RowKind::OwnItem : RowKind::Item, own ? line.own : line.item, {}};
-            item.cells = QStringList{text(line.number), text(line.description),
-                                     text(fixedText(line.quantity, 3)), text(line.unit), rateCell(line),
-                                     text(line.perUnit()), line.amount ? money(*line.amount) : QString()};
+            AbstractRow item{
+                own ? RowKind::OwnItem : RowKind::Item, own ? line.own : line.item, {}};
+            item.cells = QStringList{text(line.number),
+                                     text(line.description),
+                                     text(fixedText(line.quantity, 3)),
+                                     text(line.unit),
+                                     rateCell(line),
+                                     text(line.perUnit()),
+                                     line.amount ? money(*line.amount) : QString()};
             const std::optional<Paise> &rate = own ? inputs.ownItems[std::size_t(line.own)].rate
                                                    : inputs.typedRates[std::size_t(line.item - 1)];
             if (rate)
@@ -87,7 +92,8 @@ QList<AbstractRow> abstractRows(const Abstract &a, const EstimateInputs &inputs)
     for (std::size_t i = 0; i < a.addOns.size(); ++i) {
         const AddOnLine &addOn = a.addOns[i];
         const QString description = tr("%1 @ %2 % on %3")
-                                        .arg(text(addOn.addOn.label), text(percentText(addOn.addOn.percent)),
+                                        .arg(text(addOn.addOn.label),
+                                             text(percentText(addOn.addOn.percent)),
                                              money(addOn.base));
         rows << row(RowKind::AddOn, description, money(addOn.amount), int(i));
     }
@@ -115,7 +121,8 @@ QTreeWidgetItem *treeItem(const AbstractRow &row)
 
 bool sameRow(const QTreeWidgetItem *item, const AbstractRow &row)
 {
-    return RowKind(item->data(0, KindRole).toInt()) == row.kind && item->data(0, IndexRole).toInt() == row.index;
+    return RowKind(item->data(0, KindRole).toInt()) == row.kind
+           && item->data(0, IndexRole).toInt() == row.index;
 }
 
 // Only what differs is set: a cell set to its own text would be laid out again, wrapping and all.
@@ -131,16 +138,18 @@ void updateItem(QTreeWidgetItem *item, const AbstractRow &row)
         item->setData(RateColumn, TypedRole, row.typed);
     if (item->data(QuantityColumn, MeasuredRole).toBool() != row.measured) {
         item->setData(QuantityColumn, MeasuredRole, row.measured);
-        item->setToolTip(QuantityColumn, row.measured ? tr("The net of its details of measurement") : QString());
+        item->setToolTip(QuantityColumn,
+                         row.measured ? tr("The net of its details of measurement") : QString());
     }
 }
 
-QString refusal(const QString &what, const QString &name, const QString &typed, const BadFigure &failure,
-                int decimals)
+QString refusal(const QString &what, const QString &name, const QString &typed,
+                const BadFigure &failure, int decimals)
 {
     if (failure.why() == BadFigure::TooManyDecimals) {
         const QString places = decimals == 3 ? tr("three") : tr("two");
-        return tr("The %1 typed for %2, \"%3\", has more than %4 decimals.").arg(what, name, typed, places);
+        return tr("The %1 typed for %2, \"%3\", has more than %4 decimals.")
+            .arg(what, name, typed, places);
     }
     return tr("The %1 typed for %2, \"%3\", is not a number.").arg(what, name, typed);
 }

@@ -12,9 +12,19 @@ class QTreeWidgetItem;
 
 namespace ratebook {
 
-enum Column { NoColumn, DescriptionColumn, QuantityColumn, UnitColumn, RateColumn, PerColumn, AmountColumn, ColumnCount };
+enum Column {
+    NoColumn,
+    DescriptionColumn,
+    QuantityColumn,
+    UnitColumn,
+    RateColumn,
+    PerColumn,
+    AmountColumn,
+    ColumnCount
+};
 
-inline constexpr const char *Headers[ColumnCount] = {"No.", "Description", "Quantity", "Unit", "Rate", "Per", "Amount"};
+inline constexpr const char *Headers[ColumnCount] = {"No.",  "Description", "Quantity", "Unit",
+                                                     "Rate", "Per",         "Amount"};
 inline constexpr double ColumnTwips[ColumnCount] = {500, 4500, 1150, 650, 2450, 1000, 1500};
 inline bool isFigureColumn(int column)
 {
@@ -46,8 +56,8 @@ struct SayRow
     int rupees;
     const char *caption;
 };
-inline constexpr SayRow SayChoices[] = {{0, "no Say"}, {1, "rupee"}, {10, "10 rupees"}, {100, "100 rupees"},
-                                        {1000, "1,000 rupees"}};
+inline constexpr SayRow SayChoices[] = {
+    {0, "no Say"}, {1, "rupee"}, {10, "10 rupees"}, {100, "100 rupees"}, {1000, "1,000 rupees"}};
 
 // The kind of file that keeps an estimate.
 QString estimateKind();
@@ -63,7 +73,7 @@ void updateItem(QTreeWidgetItem *item, const AbstractRow &row);
 bool isBold(RowKind kind);
 
 // Why a rate, quantity or percentage typed for `name` is refused; `decimals` it may have.
-QString refusal(const QString &what, const QString &name, const QString &text, const BadFigure &failure,
-                int decimals = 2);
+QString refusal(const QString &what, const QString &name, const QString &text,
+                const BadFigure &failure, int decimals = 2);
 
 } // namespace ratebook

@@ -23,7 +23,8 @@ struct AbstractSources
 
 // `quantityRows`, when given, gets the sheet's row of each line's quantity, by its No.
 documents::WorkbookSheet abstractSheet(const Abstract &abstract, const EstimateInputs &inputs,
-                                       const documents::Statement &statement, const AbstractSources &sources,
+                                       const documents::Statement &statement,
+                                       const AbstractSources &sources,
                                        QMap<QString, int> *quantityRows = nullptr);
 
 // A spreadsheet's name of a cell: column 0 row 0 is A1.

@@ -58,12 +58,15 @@ protected:
         if (kind == RowKind::Item)
             return ReportList::edit(index.siblingAtColumn(RateColumn), trigger, event);
         const bool inCell = index.column() == RateColumn
-                            || (index.column() == QuantityColumn && !index.data(MeasuredRole).toBool());
+                            || (index.column() == QuantityColumn
+                                && !index.data(MeasuredRole).toBool());
         if (kind == RowKind::OwnItem && inCell)
             return ReportList::edit(index, trigger, event);
-        const bool asked = trigger == DoubleClicked || trigger == EditKeyPressed || trigger == AllEditTriggers;
+        const bool asked = trigger == DoubleClicked || trigger == EditKeyPressed
+                           || trigger == AllEditTriggers;
         if ((kind == RowKind::OwnItem || kind == RowKind::AddOn) && asked && index.isValid())
-            QTimer::singleShot(0, this, [this, cell = QPersistentModelIndex(index)] { m_ask(cell); });
+            QTimer::singleShot(0, this,
+                               [this, cell = QPersistentModelIndex(index)] { m_ask(cell); });
         return false;
     }
 
@@ -92,7 +95,8 @@ public:
             return {width, 0};
         // Laid out once for each text and width: the rows a keystroke changes keep theirs.
         const bool bold = isBold(RowKind(index.siblingAtColumn(0).data(KindRole).toInt()));
-        const QString key = QString::number(width) + QLatin1Char(bold ? 'b' : 'r') + index.data().toString();
+        const QString key = QString::number(width) + QLatin1Char(bold ? 'b' : 'r')
+                            + index.data().toString();
         if (const auto known = m_sizes.constFind(key); known != m_sizes.cend())
             return *known;
         if (m_sizes.size() > 4096)
@@ -101,7 +105,8 @@ public:
         wrapped.rect = QRect(0, 0, width, 1); // valid, so it wraps
         return m_sizes[key] = QStyledItemDelegate::sizeHint(wrapped, index);
     }
-    QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &, const QModelIndex &index) const override
+    QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &,
+                          const QModelIndex &index) const override
     {
         auto *editor = new QLineEdit(parent);
         editor->setPlaceholderText(index.data().toString());
@@ -111,11 +116,14 @@ public:
     {
         static_cast<QLineEdit *>(editor)->setText(typedIn(index));
     }
-    void setModelData(QWidget *editor, QAbstractItemModel *, const QModelIndex &index) const override
+    void setModelData(QWidget *editor, QAbstractItemModel *,
+                      const QModelIndex &index) const override
     {
         const QString text = static_cast<QLineEdit *>(editor)->text();
         if (text != typedIn(index))
-            QTimer::singleShot(0, parent(), [this, cell = QPersistentModelIndex(index), text] { m_typed(cell, text); });
+            QTimer::singleShot(0, parent(), [this, cell = QPersistentModelIndex(index), text] {
+                m_typed(cell, text);
+            });
     }
 
 protected:
@@ -123,13 +131,15 @@ protected:
     {
         QStyledItemDelegate::initStyleOption(option, index);
         option->font.setBold(isBold(RowKind(index.siblingAtColumn(0).data(KindRole).toInt())));
-        option->displayAlignment = (isFigureColumn(index.column()) ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
+        option->displayAlignment = (isFigureColumn(index.column()) ? Qt::AlignRight : Qt::AlignLeft)
+                                   | Qt::AlignVCenter;
     }
 
 private:
     static QString typedIn(const QModelIndex &index)
     {
-        return index.column() == RateColumn ? index.data(TypedRole).toString() : index.data().toString();
+        return index.column() == RateColumn ? index.data(TypedRole).toString()
+                                            : index.data().toString();
     }
 
     QTreeView *m_view;
@@ -157,7 +167,8 @@ AbstractWindow::AbstractWindow(QWidget *extractor, CostsJudge judge)
     m_source = new QLabel(this);
     m_source->setObjectName(QStringLiteral("ratesFrom"));
     m_table = new AbstractTable(this, [this](const QModelIndex &cell) { edit(cell); });
-    m_table->setItemDelegate(new Cells(m_table, [this](const QModelIndex &cell, const QString &text) { typed(cell, text); }));
+    m_table->setItemDelegate(new Cells(
+        m_table, [this](const QModelIndex &cell, const QString &text) { typed(cell, text); }));
     for (int column = 0; column < ColumnCount; ++column) {
         const Qt::Alignment alignment = isFigureColumn(column) ? Qt::AlignRight : Qt::AlignLeft;
         m_table->addColumn(QString::fromLatin1(Headers[column]), ColumnTwips[column], alignment);
@@ -196,7 +207,8 @@ AbstractWindow::AbstractWindow(QWidget *extractor, CostsJudge judge)
         if (const auto costs = askCosts(this, tr("Rates from"), m_judge))
             setCosts(*costs);
     });
-    const documents::DocumentTerms terms{.kind = estimateKind(), .title = windowTitle(), .opens = false};
+    const documents::DocumentTerms terms{
+        .kind = estimateKind(), .title = windowTitle(), .opens = false};
     documents::DocumentHandlers handlers;
     handlers.contents = [this] { return contents(); };
     handlers.statement = [this] { return statement(); };
@@ -206,29 +218,40 @@ AbstractWindow::AbstractWindow(QWidget *extractor, CostsJudge judge)
     if (const documents::Document *quantities = documents::Document::of(extractor))
         m_document->setDetails(quantities->details());
     m_table->addSeparator();
-    m_table->addCommand(tr("Change…"), QKeySequence(Qt::Key_F2), [this] { m_table->edit(m_table->currentIndex()); });
-    m_table->addCommand(tr("Add Add-on…"), QKeySequence(Qt::Key_Insert), [this] { askAddOn(std::nullopt); });
-    m_table->addCommand(tr("Add Item…"), QKeySequence(Qt::CTRL | Qt::Key_N), [this] { askItem(std::nullopt); });
+    m_table->addCommand(tr("Change…"), QKeySequence(Qt::Key_F2),
+                        [this] { m_table->edit(m_table->currentIndex()); });
+    m_table->addCommand(tr("Add Add-on…"), QKeySequence(Qt::Key_Insert),
+                        [this] { askAddOn(std::nullopt); });
+    m_table->addCommand(tr("Add Item…"), QKeySequence(Qt::CTRL | Qt::Key_N),
+                        [this] { askItem(std::nullopt); });
     m_remove = m_table->addCommand(tr("Remove"), QKeySequence::Delete, [this] { removeChosen(); });
-    m_moveUp = m_table->addCommand(tr("Move Up"), QKeySequence(Qt::CTRL | Qt::Key_Up), [this] { moveChosen(-1); });
-    m_moveDown = m_table->addCommand(tr("Move Down"), QKeySequence(Qt::CTRL | Qt::Key_Down), [this] { moveChosen(1); });
+    m_moveUp = m_table->addCommand(tr("Move Up"), QKeySequence(Qt::CTRL | Qt::Key_Up),
+                                   [this] { moveChosen(-1); });
+    m_moveDown = m_table->addCommand(tr("Move Down"), QKeySequence(Qt::CTRL | Qt::Key_Down),
+                                     [this] { moveChosen(1); });
     m_table->addSeparator();
-    m_table->addCommand(tr("Labour…"), QKeySequence(Qt::CTRL | Qt::Key_L), [this] { showLabour(); });
-    m_table->addCommand(tr("Face Sheet…"), QKeySequence(Qt::CTRL | Qt::Key_F), [this] { askFaceSheet(); });
-    m_table->addCommand(tr("Print Estimate…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P), [this] { handOnWhole(0); });
-    m_table->addCommand(tr("Export Estimate as PDF…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D),
-                        [this] { handOnWhole(1); });
-    m_table->addCommand(tr("Export Estimate to spreadsheet…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_X),
-                        [this] { handOnWhole(2); });
-    m_table->addCommand(tr("Details of Measurement…"), QKeySequence(Qt::CTRL | Qt::Key_M), [this] {
+    m_table->addCommand(tr("Labour…"), QKeySequence(Qt::CTRL | Qt::Key_L),
+                        [this] { showLabour(); });
+    m_table->addCommand(tr("Face Sheet…"), QKeySequence(Qt::CTRL | Qt::Key_F),
+                        [this] { askFaceSheet(); });
+    m_table->addCommand(tr("Print Estimate…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P),
+                        [this] { handOnWhole(0); });
+    m_table->addCommand(tr("Export Estimate as PDF…"),
+                        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D), [this] { handOnWhole(1); });
+    m_table->addCommand(tr("Export Estimate to spreadsheet…"),
+                        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_X), [this] { handOnWhole(2); });
+    const QKeySequence measure(Qt::CTRL | Qt::Key_M);
+    m_table->addCommand(tr("Details of Measurement…"), measure, [this] {
         MeasurementWindow *sheet = showMeasurements();
         const std::optional<Chosen> row = chosen();
         if (row && row->kind == RowKind::Item)
             sheet->measure(QString::number(row->index));
         if (row && row->kind == RowKind::OwnItem)
-            sheet->measure(QString::fromStdString(m_inputs.ownItems[std::size_t(row->index)].number));
+            sheet->measure(
+                QString::fromStdString(m_inputs.ownItems[std::size_t(row->index)].number));
     });
-    connect(m_measurements, &MeasurementModel::measuredChanged, this, &AbstractWindow::measuredChanged);
+    connect(m_measurements, &MeasurementModel::measuredChanged, this,
+            &AbstractWindow::measuredChanged);
     // A line's particulars and a line with no quantity yet change the estimate too.
     connect(m_measurements, &MeasurementModel::dataChanged, this, &AbstractWindow::markChanged);
     connect(m_measurements, &MeasurementModel::rowsInserted, this, &AbstractWindow::markChanged);
@@ -254,7 +277,8 @@ void AbstractWindow::setModified(bool modified)
         emit modifiedChanged(modified);
 }
 
-std::optional<PricedCosts> AbstractWindow::askCosts(QWidget *parent, const QString &caption, const CostsJudge &judge)
+std::optional<PricedCosts> AbstractWindow::askCosts(QWidget *parent, const QString &caption,
+                                                    const CostsJudge &judge)
 {
     const QString path = documents::chooseWorkFile(parent, false, caption);
     if (path.isEmpty())
@@ -293,7 +317,8 @@ void AbstractWindow::setQuantities(const QuantityTexts &quantities)
 
 QString AbstractWindow::source() const
 {
-    return tr("%1, saved %2").arg(named(m_costs.file), QLocale().toString(m_costs.saved.date(), QLocale::LongFormat));
+    return tr("%1, saved %2")
+        .arg(named(m_costs.file), QLocale().toString(m_costs.saved.date(), QLocale::LongFormat));
 }
 
 // Everything that changes the estimate rebuilds it.
@@ -307,7 +332,8 @@ void AbstractWindow::rebuild()
         m_abstract.reset();
         const bool tooLarge = dynamic_cast<const TooLarge *>(&e);
         m_words->setText(tooLarge ? tr("No figures: they are too large to work out.")
-                                  : tr("No figures while a quantity is not a number: mend it in the material extractor."));
+                                  : tr("No figures while a quantity is not a number: mend it in "
+                                       "the material extractor."));
         return;
     }
     // A keystroke changes figures, not rows: those are set in place, and the row chosen, the
@@ -331,7 +357,8 @@ void AbstractWindow::rebuild()
     }
     updateCommands();
     updateLabour();
-    m_words->setText(tr("In words: %1").arg(QString::fromStdString(rupeesInWords(m_abstract->finalFigure()))));
+    m_words->setText(
+        tr("In words: %1").arg(QString::fromStdString(rupeesInWords(m_abstract->finalFigure()))));
 }
 
 // An add-on's row, or a cell of an item of one's own that does not open in place.
@@ -342,15 +369,18 @@ void AbstractWindow::edit(const QModelIndex &cell)
         return askAddOn(index);
     if (cell.column() != QuantityColumn)
         return askItem(index);
-    kit::showMessage(this, tr("The quantity of item %1 is the net of its details of measurement: change it there.")
-                               .arg(QString::fromStdString(m_inputs.ownItems[std::size_t(index)].number)));
+    kit::showMessage(
+        this,
+        tr("The quantity of item %1 is the net of its details of measurement: change it there.")
+            .arg(QString::fromStdString(m_inputs.ownItems[std::size_t(index)].number)));
 }
 
 void AbstractWindow::typed(const QModelIndex &cell, const QString &text)
 {
     const int index = cell.siblingAtColumn(0).data(IndexRole).toInt();
     if (RowKind(cell.siblingAtColumn(0).data(KindRole).toInt()) == RowKind::Item)
-        return typeRate(m_inputs.typedRates[std::size_t(index - 1)], QString::fromStdString(itemName(index)), text);
+        return typeRate(m_inputs.typedRates[std::size_t(index - 1)],
+                        QString::fromStdString(itemName(index)), text);
     if (cell.column() == QuantityColumn)
         return typeQuantity(index, text);
     OwnItem &item = m_inputs.ownItems[std::size_t(index)];
@@ -377,7 +407,9 @@ void AbstractWindow::typeRate(std::optional<Paise> &rate, const QString &name, c
 
 void AbstractWindow::askAddOn(std::optional<int> index)
 {
-    kit::Form form{QStringLiteral("addOn"), tr("Add-on"), {{tr("&Label:"), {}}, {tr("&Percentage:"), {}}},
+    kit::Form form{QStringLiteral("addOn"),
+                   tr("Add-on"),
+                   {{tr("&Label:"), {}}, {tr("&Percentage:"), {}}},
                    AddOnSuggestions};
     if (index) {
         const AddOn &addOn = m_inputs.addOns[std::size_t(*index)];

@@ -32,9 +32,12 @@ class ReportList;
 struct CostsJudge
 {
     ratebook::documents::FileLayout layout;
-    std::function<std::array<ratebook::UnitRate, ratebook::RateItemCount>(const QMap<QString, QString> &costs)> rates;
+    std::function<std::array<ratebook::UnitRate, ratebook::RateItemCount>(
+        const QMap<QString, QString> &costs)>
+        rates;
     std::function<ratebook::documents::Statement(const QMap<QString, QString> &costs,
-                                                 const ratebook::documents::WorkDetails &details)> statement = {};
+                                                 const ratebook::documents::WorkDetails &details)>
+        statement = {};
 };
 
 // What the face sheet says beyond the name of work and place, asked once and kept in the file.
@@ -67,10 +70,11 @@ public:
 
     // A costs file chosen, read and priced; none when cancelled, or when the file is not
     // sound costs, which is reported naming the file, as the data sheet would say it.
-    static std::optional<PricedCosts> askCosts(QWidget *parent, const QString &caption, const CostsJudge &judge);
+    static std::optional<PricedCosts> askCosts(QWidget *parent, const QString &caption,
+                                               const CostsJudge &judge);
     // An estimate file: the boxes of the quantities, then the abstract's own parts.
-    static ratebook::documents::FileLayout estimateLayout(const ratebook::documents::FileLayout &quantities,
-                                                          const CostsJudge &judge);
+    static ratebook::documents::FileLayout
+    estimateLayout(const ratebook::documents::FileLayout &quantities, const CostsJudge &judge);
 
     void setCosts(const PricedCosts &costs);
     void setQuantities(const ratebook::QuantityTexts &quantities);
@@ -116,8 +120,8 @@ private:
     void typeQuantity(int own, const QString &text);
     void askAddOn(std::optional<int> index);
     void askItem(std::optional<int> own);
-    std::optional<ratebook::OwnItem> ownItemFrom(const ratebook::kit::Form &form, std::optional<int> own,
-                                                 QString *why) const;
+    std::optional<ratebook::OwnItem> ownItemFrom(const ratebook::kit::Form &form,
+                                                 std::optional<int> own, QString *why) const;
     QString nextNumber() const;
     void removeChosen();
     void moveChosen(int by);
@@ -133,8 +137,9 @@ private:
     bool askFaceSheet();
     void handOnWhole(int command);
     ratebook::documents::Workbook wholeWorkbook();
-    ratebook::documents::WorkbookSheet labourSheet(const std::function<QString(const QString &number)> &quantityOf,
-                                                   const std::array<std::string, ratebook::CostInputCount> &costCells);
+    ratebook::documents::WorkbookSheet
+    labourSheet(const std::function<QString(const QString &number)> &quantityOf,
+                const std::array<std::string, ratebook::CostInputCount> &costCells);
     QString source() const;
     ratebook::documents::WorkFile contents() const;
     ratebook::documents::Statement statement() const;

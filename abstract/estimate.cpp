@@ -47,7 +47,8 @@ AbstractLine line(const EstimateInputs &inputs, int item, Thousandths quantity)
         l.rate = *inputs.typedRates[index];
     } else if (price.rateRow >= 0) {
         const UnitRate &analysed = inputs.rates[std::size_t(price.rateRow)];
-        l.rateKind = price.materialOnly ? AbstractLine::Rate::MaterialOnly : AbstractLine::Rate::Analysed;
+        l.rateKind = price.materialOnly ? AbstractLine::Rate::MaterialOnly
+                                        : AbstractLine::Rate::Analysed;
         l.rate = shownUnits(price.materialOnly ? analysed.material : analysed.total.value_or(0), 2);
     }
     if (l.rateKind != AbstractLine::Rate::None)
@@ -102,7 +103,8 @@ Abstract workOutAbstract(const EstimateInputs &inputs)
     for (std::size_t index = 0; index < inputs.heads.size(); ++index) {
         const std::string &title = inputs.heads[index];
         AbstractHead h{title, int(index), {}, 0};
-        if (const auto standard = std::ranges::find(Heads, title, &Head::title); standard != std::end(Heads)) {
+        if (const auto standard = std::ranges::find(Heads, title, &Head::title);
+            standard != std::end(Heads)) {
             for (int item = standard->firstItem; item <= standard->lastItem; ++item) {
                 if (quantities[std::size_t(item - 1)] != 0)
                     h.lines.push_back(line(inputs, item, quantities[std::size_t(item - 1)]));

@@ -23,8 +23,9 @@ documents::Statement AbstractWindow::statement() const
         if (isBold(RowKind(m_table->topLevelItem(row)->data(0, KindRole).toInt())))
             table.boldRows << row;
     }
-    return {windowTitle(), m_document->details(), QDate::currentDate(), {{tr("Rates from:"), source()}}, {table},
-            {m_words->text()}};
+    return {
+        windowTitle(), m_document->details(), QDate::currentDate(), {{tr("Rates from:"), source()}},
+        {table},       {m_words->text()}};
 }
 
 
@@ -41,7 +42,10 @@ QString indianText(const QString &figure)
     // Each test a size up: a lakh, a crore, a hundred crore, ten thousand crore.
     for (int groups = 2; groups <= 5; ++groups) {
         const QString pattern = QStringLiteral("##\\,").repeated(groups) + QStringLiteral("##0.00");
-        text = QStringLiteral("IF(ABS(%1)>=1E%2,TEXT(%1,\"%3\"),%4)").arg(figure).arg(2 * groups + 1).arg(pattern, text);
+        text = QStringLiteral("IF(ABS(%1)>=1E%2,TEXT(%1,\"%3\"),%4)")
+                   .arg(figure)
+                   .arg(2 * groups + 1)
+                   .arg(pattern, text);
     }
     return text;
 }
@@ -50,7 +54,8 @@ namespace {
 
 QString quoted(const QString &text)
 {
-    return QLatin1Char('"') + QString(text).replace(QLatin1Char('"'), QStringLiteral("\"\"")) + QLatin1Char('"');
+    return QLatin1Char('"') + QString(text).replace(QLatin1Char('"'), QStringLiteral("\"\""))
+           + QLatin1Char('"');
 }
 
 // Words that say which figure they spell: should the figure change, they say they no longer
@@ -59,17 +64,21 @@ documents::WorkbookCell wordsCell(const QString &figureCell, Paise figure)
 {
     const QString words = QString::fromStdString(rupeesInWords(figure));
     const QString shown = QCoreApplication::translate("Abstract", "In words: %1").arg(words);
-    const QString stale = QCoreApplication::translate("Abstract", "In words, of %1 and not of the figure above: %2")
+    const QString stale = QCoreApplication::translate(
+                              "Abstract", "In words, of %1 and not of the figure above: %2")
                               .arg(money(figure), words);
     const QString formula = QStringLiteral("IF(ROUND(%1,2)=%2,%3,%4)")
-                                .arg(figureCell, QString::fromStdString(fixedText(figure, 2)), quoted(shown), quoted(stale));
+                                .arg(figureCell, QString::fromStdString(fixedText(figure, 2)),
+                                     quoted(shown), quoted(stale));
     return {shown, std::nullopt, {}, false, formula};
 }
 
 } // namespace
 
-documents::WorkbookSheet abstractSheet(const Abstract &a, const EstimateInputs &inputs, const documents::Statement &s,
-                                       const AbstractSources &sources, QMap<QString, int> *quantityRows)
+documents::WorkbookSheet abstractSheet(const Abstract &a, const EstimateInputs &inputs,
+                                       const documents::Statement &s,
+                                       const AbstractSources &sources,
+                                       QMap<QString, int> *quantityRows)
 {
     using documents::moneyCell;
     using documents::WorkbookCell;
@@ -87,8 +96,10 @@ documents::WorkbookSheet abstractSheet(const Abstract &a, const EstimateInputs &
     for (const AbstractRow &row : abstractRows(a, inputs)) {
         const int r = int(sheet.rows.size());
         QList<WorkbookCell> cells(ColumnCount);
-        cells[DescriptionColumn] = documents::textCell(row.cells[DescriptionColumn], isBold(row.kind));
-        const QString above = cellName(AmountColumn, totalRow) + QLatin1Char(':') + cellName(AmountColumn, r - 1);
+        cells[DescriptionColumn] = documents::textCell(row.cells[DescriptionColumn],
+                                                       isBold(row.kind));
+        const QString above = cellName(AmountColumn, totalRow) + QLatin1Char(':')
+                              + cellName(AmountColumn, r - 1);
         switch (row.kind) {
         case RowKind::Head:
             firstItem = r + 1;
@@ -104,38 +115,50 @@ documents::WorkbookSheet abstractSheet(const Abstract &a, const EstimateInputs &
             if (quantityRows)
                 quantityRows->insert(row.cells[NoColumn], r);
             cells[UnitColumn] = documents::textCell(row.cells[UnitColumn]);
-            cells[PerColumn] = {QString(), double(line.per), QStringLiteral("0\" %1\"").arg(row.cells[UnitColumn]), false, {}};
+            cells[PerColumn] = {QString(),
+                                double(line.per),
+                                QStringLiteral("0\" %1\"").arg(row.cells[UnitColumn]),
+                                false,
+                                {}};
             const QString mark = row.cells[RateColumn].section(QLatin1Char(' '), 1);
             if (line.rateKind == AbstractLine::Rate::None)
                 cells[RateColumn] = documents::textCell(row.cells[RateColumn]);
             else
-                cells[RateColumn] = moneyCell(line.rate, sources.rate(line), mark.isEmpty() ? QString() : QLatin1Char(' ') + mark);
+                cells[RateColumn] = moneyCell(line.rate, sources.rate(line),
+                                              mark.isEmpty() ? QString() : QLatin1Char(' ') + mark);
             if (line.amount) {
                 const QString formula = QStringLiteral("ROUND(ROUND(%1,3)*%2/%3,2)")
-                                            .arg(cellName(QuantityColumn, r), cellName(RateColumn, r), cellName(PerColumn, r));
+                                            .arg(cellName(QuantityColumn, r),
+                                                 cellName(RateColumn, r), cellName(PerColumn, r));
                 cells[AmountColumn] = moneyCell(*line.amount, formula);
             }
             break;
         }
         case RowKind::Subtotal:
             subtotals << cellName(AmountColumn, r);
-            cells[AmountColumn] = moneyCell(a.heads[head++].subtotal,
-                                            QStringLiteral("SUM(%1:%2)").arg(cellName(AmountColumn, firstItem),
-                                                                            cellName(AmountColumn, r - 1)));
+            cells[AmountColumn] = moneyCell(
+                a.heads[head++].subtotal,
+                QStringLiteral("SUM(%1:%2)")
+                    .arg(cellName(AmountColumn, firstItem), cellName(AmountColumn, r - 1)));
             break;
         case RowKind::Total:
             totalRow = r;
-            cells[AmountColumn] = moneyCell(a.total, subtotals.isEmpty() ? QString()
-                                                : QStringLiteral("SUM(%1)").arg(subtotals.join(QLatin1Char(','))));
+            cells[AmountColumn] = moneyCell(
+                a.total, subtotals.isEmpty()
+                             ? QString()
+                             : QStringLiteral("SUM(%1)").arg(subtotals.join(QLatin1Char(','))));
             break;
         case RowKind::AddOn: {
             const AddOnLine &addOn = a.addOns[std::size_t(row.index)];
             const QString percent = QString::fromStdString(percentText(addOn.addOn.percent));
             const QString base = QStringLiteral("SUM(%1)").arg(above);
             // The label quotes its base: it follows it.
-            const QString label = quoted(QStringLiteral("%1 @ %2 % on ").arg(QString::fromStdString(addOn.addOn.label), percent));
+            const QString label = quoted(
+                QStringLiteral("%1 @ %2 % on ")
+                    .arg(QString::fromStdString(addOn.addOn.label), percent));
             cells[DescriptionColumn].formula = label + QLatin1Char('&') + indianText(base);
-            cells[AmountColumn] = moneyCell(addOn.amount, QStringLiteral("ROUND(%1*%2/100,2)").arg(base, percent));
+            cells[AmountColumn] = moneyCell(
+                addOn.amount, QStringLiteral("ROUND(%1*%2/100,2)").arg(base, percent));
             break;
         }
         case RowKind::GrandTotal:
@@ -143,14 +166,17 @@ documents::WorkbookSheet abstractSheet(const Abstract &a, const EstimateInputs &
             break;
         case RowKind::Say: {
             const int places = -int(std::to_string(inputs.sayTo).size() - 1);
-            cells[AmountColumn] = moneyCell(*a.say, QStringLiteral("ROUND(%1,%2)").arg(cellName(AmountColumn, r - 1)).arg(places));
+            cells[AmountColumn] = moneyCell(
+                *a.say,
+                QStringLiteral("ROUND(%1,%2)").arg(cellName(AmountColumn, r - 1)).arg(places));
             break;
         }
         }
         sheet.rows << cells;
     }
     const QString last = cellName(AmountColumn, int(sheet.rows.size()) - 1);
-    sheet.rows << QList<WorkbookCell>{} << QList<WorkbookCell>{{}, wordsCell(last, a.finalFigure())};
+    sheet.rows << QList<WorkbookCell>{}
+               << QList<WorkbookCell>{{}, wordsCell(last, a.finalFigure())};
     return sheet;
 }
 
@@ -161,7 +187,8 @@ documents::Workbook AbstractWindow::workbook(const documents::Statement &s) cons
 {
     const AbstractSources figures{
         [](const AbstractLine &line) {
-            return documents::WorkbookCell{QString(), double(line.quantity) / 1000, QStringLiteral("0.000"), false, {}};
+            return documents::WorkbookCell{
+                QString(), double(line.quantity) / 1000, QStringLiteral("0.000"), false, {}};
         },
         [](const AbstractLine &) { return QString(); }};
     return {abstractSheet(*m_abstract, m_inputs, s, figures)};

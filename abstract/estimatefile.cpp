@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The abstract's share of an estimate file: the costs it is priced at, the rates typed, the
 // add-ons and Say; since version 2 the sub-heads in their order, the items of one's own, the
-// lines of measurement and the face sheet. Each part's reader refuses what is not sound and hands back what
-// it read, which the abstract takes as it is.
+// lines of measurement and the face sheet. Each part's reader refuses what is not sound and hands
+// back what it read, which the abstract takes as it is.
 #include "abstract/abstractwindow.h"
 
 #include "measurement/measurementmodel.h"
@@ -30,12 +30,14 @@ const QString HeadsKey = QStringLiteral("heads");
 const QString ItemsKey = QStringLiteral("items");
 const QString MeasurementsKey = QStringLiteral("measurements");
 const QString FaceKey = QStringLiteral("face");
-const QStringList FaceKeys{QStringLiteral("report"), QStringLiteral("preparedBy"), QStringLiteral("checkedBy"),
-                           QStringLiteral("approvedBy")};
-const QStringList CostsKeys{QStringLiteral("file"), QStringLiteral("saved"), QStringLiteral("texts")};
+const QStringList FaceKeys{QStringLiteral("report"), QStringLiteral("preparedBy"),
+                           QStringLiteral("checkedBy"), QStringLiteral("approvedBy")};
+const QStringList CostsKeys{QStringLiteral("file"), QStringLiteral("saved"),
+                            QStringLiteral("texts")};
 const QStringList AddOnKeys{QStringLiteral("label"), QStringLiteral("percent")};
-const QStringList ItemKeys{QStringLiteral("no"), QStringLiteral("description"), QStringLiteral("unit"),
-                           QStringLiteral("per"), QStringLiteral("rate"), QStringLiteral("head"),
+const QStringList ItemKeys{QStringLiteral("no"),      QStringLiteral("description"),
+                           QStringLiteral("unit"),    QStringLiteral("per"),
+                           QStringLiteral("rate"),    QStringLiteral("head"),
                            QStringLiteral("quantity")};
 
 using TypedRates = std::array<std::optional<Paise>, WorkItemCount>;
@@ -52,7 +54,8 @@ QStringList rateNames()
 }
 
 // A figure typed by hand, kept as typed, of at most `decimals`; empty for none.
-std::optional<std::int64_t> typedFigure(const QString &path, const QString &key, const QString &typed, int decimals = 2)
+std::optional<std::int64_t> typedFigure(const QString &path, const QString &key,
+                                        const QString &typed, int decimals = 2)
 {
     if (typed.trimmed().isEmpty())
         return std::nullopt;
@@ -68,11 +71,13 @@ std::any readCosts(const QString &path, const QJsonValue &value, const CostsJudg
 {
     const QJsonObject costs = documents::checkedObject(path, value, CostsKey, CostsKeys);
     PricedCosts priced{{}, documents::checkedText(path, costs, CostsKeys[0], CostsKey), {}, {}};
-    priced.saved = QDateTime::fromString(documents::checkedText(path, costs, CostsKeys[1], CostsKey), Qt::ISODate);
+    priced.saved = QDateTime::fromString(
+        documents::checkedText(path, costs, CostsKeys[1], CostsKey), Qt::ISODate);
     if (!priced.saved.isValid())
         refuse(path, tr("\"costs.saved\" is not a date and time"));
     const QString group = CostsKey + QStringLiteral(".texts");
-    priced.texts = documents::checkedTexts(path, costs.value(CostsKeys[2]), group, judge.layout.texts);
+    priced.texts = documents::checkedTexts(path, costs.value(CostsKeys[2]), group,
+                                           judge.layout.texts);
     try {
         priced.rates = judge.rates(priced.texts);
     } catch (const std::runtime_error &e) {
@@ -83,10 +88,12 @@ std::any readCosts(const QString &path, const QJsonValue &value, const CostsJudg
 
 std::any readRates(const QString &path, const QJsonValue &value, const documents::WorkFile &)
 {
-    const QMap<QString, QString> rates = documents::checkedTexts(path, value, RatesKey, rateNames());
+    const QMap<QString, QString> rates = documents::checkedTexts(path, value, RatesKey,
+                                                                 rateNames());
     TypedRates typed;
     for (int item = 1; item <= int(WorkItemCount); ++item)
-        typed[std::size_t(item - 1)] = typedFigure(path, RatesKey + QLatin1Char('.') + rateName(item), rates[rateName(item)]);
+        typed[std::size_t(item - 1)] = typedFigure(
+            path, RatesKey + QLatin1Char('.') + rateName(item), rates[rateName(item)]);
     return typed;
 }
 
@@ -99,7 +106,8 @@ std::any readAddOns(const QString &path, const QJsonValue &value, const document
         const QJsonObject addOn = documents::checkedObject(path, line, AddOnsKey, AddOnKeys);
         const QString label = documents::checkedText(path, addOn, AddOnKeys[0], AddOnsKey);
         const QString percent = documents::checkedText(path, addOn, AddOnKeys[1], AddOnsKey);
-        const std::optional<Hundredths> figure = typedFigure(path, AddOnsKey + QStringLiteral(".percent"), percent);
+        const std::optional<Hundredths> figure = typedFigure(
+            path, AddOnsKey + QStringLiteral(".percent"), percent);
         if (!figure)
             refuse(path, tr("an add-on has no percentage"));
         addOns.push_back({label.toStdString(), *figure});
@@ -109,7 +117,9 @@ std::any readAddOns(const QString &path, const QJsonValue &value, const document
 
 std::any readSay(const QString &path, const QJsonValue &value, const documents::WorkFile &)
 {
-    const auto chosen = [&value](const SayRow &choice) { return choice.rupees == value.toDouble(); };
+    const auto chosen = [&value](const SayRow &choice) {
+        return choice.rupees == value.toDouble();
+    };
     if (!value.isDouble() || std::ranges::none_of(SayChoices, chosen))
         refuse(path, tr("\"say\" is not 0, 1, 10, 100 or 1000"));
     return value.toInt();
@@ -128,8 +138,10 @@ std::any readHeads(const QString &path, const QJsonValue &value, const documents
     std::vector<std::string> heads;
     for (const QJsonValue &head : value.toArray()) {
         const std::string title = head.toString().trimmed().toStdString();
-        if (title.empty() || std::ranges::any_of(heads, [&](const std::string &h) { return sameName(h, title); }))
-            refuse(path, tr("\"%1\" names a sub-head that is blank, twice or not a text").arg(HeadsKey));
+        if (title.empty()
+            || std::ranges::any_of(heads, [&](const std::string &h) { return sameName(h, title); }))
+            refuse(path,
+                   tr("\"%1\" names a sub-head that is blank, twice or not a text").arg(HeadsKey));
         heads.push_back(title);
     }
     for (const std::string &standard : standardHeads()) {
@@ -147,22 +159,33 @@ std::any readItems(const QString &path, const QJsonValue &value, const documents
     std::vector<OwnItem> items;
     for (const QJsonValue &kept : value.toArray()) {
         const QJsonObject object = documents::checkedObject(path, kept, ItemsKey, ItemKeys);
-        const auto field = [&](int i) { return documents::checkedText(path, object, ItemKeys[i], ItemsKey); };
-        OwnItem item{field(0).trimmed().toStdString(), field(1).toStdString(), field(2).toStdString(),
-                     object.value(ItemKeys[3]).toInt(), {}, field(5).toStdString()};
+        const auto field = [&](int i) {
+            return documents::checkedText(path, object, ItemKeys[i], ItemsKey);
+        };
+        OwnItem item{field(0).trimmed().toStdString(),
+                     field(1).toStdString(),
+                     field(2).toStdString(),
+                     object.value(ItemKeys[3]).toInt(),
+                     {},
+                     field(5).toStdString()};
         bool isWorkItem = false;
         const int n = text(item.number).toInt(&isWorkItem);
-        const bool taken = std::ranges::any_of(items, [&](const OwnItem &i) { return sameName(i.number, item.number); });
+        const bool taken = std::ranges::any_of(
+            items, [&](const OwnItem &i) { return sameName(i.number, item.number); });
         if (item.number.empty() || taken || (isWorkItem && n >= 1 && n <= int(WorkItemCount)))
-            refuse(path, tr("an item's No. \"%1\" is blank or another item's").arg(text(item.number)));
+            refuse(path,
+                   tr("an item's No. \"%1\" is blank or another item's").arg(text(item.number)));
         const bool per = std::ranges::find(PerChoices, item.per) != std::end(PerChoices);
         if (!per || object.value(ItemKeys[3]).toDouble() != item.per)
             refuse(path, tr("item \"%1\" is not per 1, 10, 100 or 1000").arg(text(item.number)));
         if (std::ranges::find(heads, item.head) == heads.end())
-            refuse(path, tr("item \"%1\" stands under a sub-head \"heads\" lacks").arg(text(item.number)));
+            refuse(
+                path,
+                tr("item \"%1\" stands under a sub-head \"heads\" lacks").arg(text(item.number)));
         const QString key = ItemsKey + QLatin1Char('.');
         item.rate = typedFigure(path, key + ItemKeys[4], field(4));
-        const std::optional<Thousandths> quantity = typedFigure(path, key + ItemKeys[6], field(6), 3);
+        const std::optional<Thousandths> quantity = typedFigure(path, key + ItemKeys[6], field(6),
+                                                                3);
         if (!quantity)
             refuse(path, tr("item \"%1\" has no quantity").arg(text(item.number)));
         item.typed = *quantity;
@@ -171,7 +194,8 @@ std::any readItems(const QString &path, const QJsonValue &value, const documents
     return items;
 }
 
-std::any readMeasurements(const QString &path, const QJsonValue &value, const documents::WorkFile &file)
+std::any readMeasurements(const QString &path, const QJsonValue &value,
+                          const documents::WorkFile &file)
 {
     QStringList keys;
     for (int item = 1; item <= int(WorkItemCount); ++item)
@@ -184,12 +208,14 @@ std::any readMeasurements(const QString &path, const QJsonValue &value, const do
 std::any readFace(const QString &path, const QJsonValue &value, const documents::WorkFile &)
 {
     const QJsonObject face = documents::checkedObject(path, value, FaceKey, FaceKeys);
-    const auto field = [&](int i) { return documents::checkedText(path, face, FaceKeys[i], FaceKey); };
+    const auto field = [&](int i) {
+        return documents::checkedText(path, face, FaceKeys[i], FaceKey);
+    };
     return FaceSheet{field(0), field(1), field(2), field(3), true};
 }
 
-void partsOfVersion2(documents::WorkFile &file, const EstimateInputs &inputs, const std::vector<MeasuredItem> &measured,
-                     const FaceSheet &f)
+void partsOfVersion2(documents::WorkFile &file, const EstimateInputs &inputs,
+                     const std::vector<MeasuredItem> &measured, const FaceSheet &f)
 {
     QJsonArray heads;
     for (const std::string &head : inputs.heads)
@@ -197,8 +223,12 @@ void partsOfVersion2(documents::WorkFile &file, const EstimateInputs &inputs, co
     file.parts.insert(HeadsKey, heads);
     QJsonArray items;
     for (const OwnItem &item : inputs.ownItems) {
-        const QStringList values{text(item.number), text(item.description), text(item.unit), {},
-                                 item.rate ? text(fixedText(*item.rate, 2)) : QString(), text(item.head),
+        const QStringList values{text(item.number),
+                                 text(item.description),
+                                 text(item.unit),
+                                 {},
+                                 item.rate ? text(fixedText(*item.rate, 2)) : QString(),
+                                 text(item.head),
                                  text(fixedText(item.typed, 3))};
         QJsonObject kept;
         for (qsizetype i = 0; i < ItemKeys.size(); ++i)
@@ -218,15 +248,22 @@ void partsOfVersion2(documents::WorkFile &file, const EstimateInputs &inputs, co
 
 } // namespace
 
-documents::FileLayout AbstractWindow::estimateLayout(const documents::FileLayout &quantities, const CostsJudge &judge)
+documents::FileLayout AbstractWindow::estimateLayout(const documents::FileLayout &quantities,
+                                                     const CostsJudge &judge)
 {
     documents::FileLayout layout = quantities;
     layout.kind = estimateKind();
-    const auto costs = [judge](const QString &path, const QJsonValue &value, const documents::WorkFile &) {
+    const auto costs = [judge](const QString &path, const QJsonValue &value,
+                               const documents::WorkFile &) {
         return readCosts(path, value, judge);
     };
-    layout.parts = {{CostsKey, costs}, {RatesKey, readRates}, {AddOnsKey, readAddOns}, {SayKey, readSay},
-                    {HeadsKey, readHeads, 2}, {ItemsKey, readItems, 2}, {MeasurementsKey, readMeasurements, 2},
+    layout.parts = {{CostsKey, costs},
+                    {RatesKey, readRates},
+                    {AddOnsKey, readAddOns},
+                    {SayKey, readSay},
+                    {HeadsKey, readHeads, 2},
+                    {ItemsKey, readItems, 2},
+                    {MeasurementsKey, readMeasurements, 2},
                     {FaceKey, readFace, 2}};
     return layout;
 }
@@ -240,8 +277,10 @@ void AbstractWindow::load(const documents::WorkFile &file)
     m_say->setCurrentIndex(m_say->findData(m_inputs.sayTo));
     // A version-1 estimate has the three sub-heads and nothing of its own.
     const bool whole = file.read.contains(HeadsKey);
-    m_inputs.heads = whole ? std::any_cast<std::vector<std::string>>(part(HeadsKey)) : standardHeads();
-    m_inputs.ownItems = whole ? std::any_cast<std::vector<OwnItem>>(part(ItemsKey)) : std::vector<OwnItem>{};
+    m_inputs.heads = whole ? std::any_cast<std::vector<std::string>>(part(HeadsKey))
+                           : standardHeads();
+    m_inputs.ownItems = whole ? std::any_cast<std::vector<OwnItem>>(part(ItemsKey))
+                              : std::vector<OwnItem>{};
     m_face = whole ? std::any_cast<FaceSheet>(part(FaceKey)) : FaceSheet{};
     itemsChanged();
     m_measurements->load(whole ? part(MeasurementsKey) : std::any(std::vector<MeasuredItem>{}));
@@ -271,9 +310,10 @@ std::function<documents::WorkFile()> AbstractWindow::contentsLater() const
     QJsonObject texts;
     for (auto it = m_costs.texts.cbegin(); it != m_costs.texts.cend(); ++it)
         texts.insert(it.key(), it.value());
-    file.parts.insert(CostsKey, QJsonObject{{CostsKeys[0], m_costs.file},
-                                            {CostsKeys[1], m_costs.saved.toUTC().toString(Qt::ISODate)},
-                                            {CostsKeys[2], texts}});
+    file.parts.insert(CostsKey,
+                      QJsonObject{{CostsKeys[0], m_costs.file},
+                                  {CostsKeys[1], m_costs.saved.toUTC().toString(Qt::ISODate)},
+                                  {CostsKeys[2], texts}});
     QJsonObject rates;
     for (int item = 1; item <= int(WorkItemCount); ++item) {
         const std::optional<Paise> &rate = m_inputs.typedRates[std::size_t(item - 1)];
@@ -282,13 +322,16 @@ std::function<documents::WorkFile()> AbstractWindow::contentsLater() const
     file.parts.insert(RatesKey, rates);
     QJsonArray addOns;
     for (const AddOn &addOn : m_inputs.addOns)
-        addOns << QJsonObject{{AddOnKeys[0], text(addOn.label)}, {AddOnKeys[1], text(percentText(addOn.percent))}};
+        addOns << QJsonObject{{AddOnKeys[0], text(addOn.label)},
+                              {AddOnKeys[1], text(percentText(addOn.percent))}};
     file.parts.insert(AddOnsKey, addOns);
     file.parts.insert(SayKey, m_inputs.sayTo);
-    if (m_inputs.heads == standardHeads() && m_inputs.ownItems.empty() && m_measurements->isEmpty() && !m_face.asked)
+    if (m_inputs.heads == standardHeads() && m_inputs.ownItems.empty() && m_measurements->isEmpty()
+        && !m_face.asked)
         return [file] { return file; };
     file.version = 2;
-    return [file, inputs = m_inputs, measured = m_measurements->measuredItems(), face = m_face]() mutable {
+    return [file, inputs = m_inputs, measured = m_measurements->measuredItems(),
+            face = m_face]() mutable {
         partsOfVersion2(file, inputs, measured, face);
         return file;
     };

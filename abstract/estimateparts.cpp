@@ -47,17 +47,22 @@ void AbstractWindow::updateLabour()
     QStringList notCounted;
     for (const AbstractHead &head : m_abstract->heads) {
         for (const AbstractLine &line : head.lines) {
-            const std::span<const LabourTerm> perUnit = line.item > 0 ? labourOf(line.item) : std::span<const LabourTerm>();
+            const std::span<const LabourTerm> perUnit = line.item > 0
+                                                            ? labourOf(line.item)
+                                                            : std::span<const LabourTerm>();
             if (perUnit.empty())
-                notCounted << (line.item > 0 ? text(line.description) : tr("item %1").arg(text(line.number)));
+                notCounted << (line.item > 0 ? text(line.description)
+                                             : tr("item %1").arg(text(line.number)));
             else
-                items.push_back({line.number, line.description, line.unit, line.quantity, line.per, perUnit});
+                items.push_back(
+                    {line.number, line.description, line.unit, line.quantity, line.per, perUnit});
         }
     }
     std::array<Paise, LabourClassCount> wages{};
     try {
         for (std::size_t c = 0; c < LabourClassCount; ++c) {
-            const QString cost = m_costs.texts.value(m_judge.layout.texts.value(qsizetype(FirstLabourClass + c)));
+            const QString cost = m_costs.texts.value(
+                m_judge.layout.texts.value(qsizetype(FirstLabourClass + c)));
             wages[c] = shownUnits(toNumber(cost.toStdString()), 2);
         }
     } catch (const ComputeError &) {
@@ -81,7 +86,8 @@ bool AbstractWindow::askFaceSheet()
     if (!kit::dialogs().askForm(this, form))
         return false;
     m_document->setDetails({form.fields[0].value, form.fields[1].value}, true);
-    m_face = {form.fields[2].value, form.fields[3].value, form.fields[4].value, form.fields[5].value, true};
+    m_face = {form.fields[2].value, form.fields[3].value, form.fields[4].value,
+              form.fields[5].value, true};
     markChanged();
     return true;
 }
@@ -89,10 +95,12 @@ bool AbstractWindow::askFaceSheet()
 void AbstractWindow::handOnWhole(int command)
 {
     const QString title = tr("Estimate");
-    const QString caption = command == 0 ? tr("Print Estimate") : command == 1 ? tr("Export Estimate as PDF")
-                                                                               : tr("Export Estimate to spreadsheet");
+    const QString caption = command == 0   ? tr("Print Estimate")
+                            : command == 1 ? tr("Export Estimate as PDF")
+                                           : tr("Export Estimate to spreadsheet");
     if (!m_abstract) {
-        kit::showMessage(this, tr("The estimate has no figures while a quantity is not a number."), caption);
+        kit::showMessage(this, tr("The estimate has no figures while a quantity is not a number."),
+                         caption);
         return;
     }
     if (!m_face.asked && !askFaceSheet())
@@ -111,15 +119,19 @@ void AbstractWindow::handOnWhole(int command)
         for (documents::Statement &part : parts)
             part.details = m_document->details();
         const Paise figure = m_abstract->finalFigure();
-        documents::FacePage face{title, m_document->details().work,
+        documents::FacePage face{title,
+                                 m_document->details().work,
                                  {{tr("Place:"), m_document->details().place},
                                   {tr("Estimated cost:"), money(figure)},
                                   {tr("In words:"), text(rupeesInWords(figure))},
                                   {tr("Rates from:"), source()}},
                                  m_face.report.split(QLatin1Char('\n'), Qt::SkipEmptyParts),
-                                 {{tr("Prepared by"), m_face.preparedBy}, {tr("Checked by"), m_face.checkedBy},
+                                 {{tr("Prepared by"), m_face.preparedBy},
+                                  {tr("Checked by"), m_face.checkedBy},
                                   {tr("Approved by"), m_face.approvedBy}}};
-        const auto paint = [&](QPagedPaintDevice &device) { return documents::paintBundle(device, face, parts); };
+        const auto paint = [&](QPagedPaintDevice &device) {
+            return documents::paintBundle(device, face, parts);
+        };
         if (command == 0)
             documents::printPages(this, title, paint);
         else

@@ -21,7 +21,10 @@ using documents::WorkbookSheet;
 namespace {
 
 QString text(const std::string &s) { return QString::fromStdString(s); }
-QString on(const QString &sheet, int column, int row) { return sheet + QLatin1Char('!') + cellName(column, row); }
+QString on(const QString &sheet, int column, int row)
+{
+    return sheet + QLatin1Char('!') + cellName(column, row);
+}
 
 WorkbookCell figure(double value, const QString &format, const QString &formula = {})
 {
@@ -31,9 +34,12 @@ WorkbookCell figure(double value, const QString &format, const QString &formula 
 double shown(double value) { return double(shownUnits(value, 2)) / 100; }
 
 // The nine costs as numbers, and where each stands; the table of the data sheet's statement.
-WorkbookSheet costsSheet(const documents::StatementTable &inputs, std::array<std::string, CostInputCount> &cells)
+WorkbookSheet costsSheet(const documents::StatementTable &inputs,
+                         std::array<std::string, CostInputCount> &cells)
 {
-    WorkbookSheet sheet{QStringLiteral("Costs"), {documents::boldRow({inputs.title}), {}, documents::boldRow(inputs.header)}};
+    WorkbookSheet sheet{
+        QStringLiteral("Costs"),
+        {documents::boldRow({inputs.title}), {}, documents::boldRow(inputs.header)}};
     for (std::size_t i = 0; i < CostInputCount; ++i) {
         cells[i] = on(sheet.name, 1, int(sheet.rows.size())).toStdString();
         const QStringList &row = inputs.rows[qsizetype(i)];
@@ -44,16 +50,19 @@ WorkbookSheet costsSheet(const documents::StatementTable &inputs, std::array<std
 }
 
 // The ten rows of the rate table, each figure rounded as the table rounds it.
-WorkbookSheet ratesSheet(const documents::StatementTable &table, const std::array<UnitRate, RateItemCount> &rates,
+WorkbookSheet ratesSheet(const documents::StatementTable &table,
+                         const std::array<UnitRate, RateItemCount> &rates,
                          const std::array<std::string, CostInputCount> &costCells, int *firstRow)
 {
-    WorkbookSheet sheet{QStringLiteral("Rates"), {documents::boldRow({table.title}), {}, documents::boldRow(table.header)}};
+    WorkbookSheet sheet{QStringLiteral("Rates"),
+                        {documents::boldRow({table.title}), {}, documents::boldRow(table.header)}};
     *firstRow = int(sheet.rows.size());
     const std::array<RateFormulas, RateItemCount> formulas = rateFormulas(costCells);
     const QString format = QStringLiteral("0.00");
     for (std::size_t row = 0; row < RateItemCount; ++row) {
-        QList<WorkbookCell> cells{documents::textCell(table.rows[qsizetype(row)][0]),
-                                  figure(shown(rates[row].material), format, text(formulas[row].material))};
+        QList<WorkbookCell> cells{
+            documents::textCell(table.rows[qsizetype(row)][0]),
+            figure(shown(rates[row].material), format, text(formulas[row].material))};
         if (rates[row].labour) {
             cells << figure(shown(*rates[row].labour), format, text(formulas[row].labour))
                   << figure(shown(*rates[row].total), format, text(formulas[row].total));
@@ -82,7 +91,8 @@ documents::Workbook AbstractWindow::wholeWorkbook()
         book.back().name = QStringLiteral("Measurements");
         for (int row = 0; row < m_measurements->rowCount(); ++row) {
             if (m_measurements->rowKind(row) == MeasurementModel::RowKind::Net)
-                nets.insert(m_measurements->keyOf(row), on(book.back().name, MeasurementModel::QuantityColumn, top + row));
+                nets.insert(m_measurements->keyOf(row),
+                            on(book.back().name, MeasurementModel::QuantityColumn, top + row));
         }
     }
 
@@ -95,12 +105,14 @@ documents::Workbook AbstractWindow::wholeWorkbook()
     const QString abstractName = QStringLiteral("Abstract");
     const AbstractSources sources{
         [&](const AbstractLine &line) {
-            const double held = line.item > 0 ? toNumber(m_inputs.quantities[std::size_t(line.item - 1)])
-                                              : double(line.quantity) / 1000;
+            const double held = line.item > 0
+                                    ? toNumber(m_inputs.quantities[std::size_t(line.item - 1)])
+                                    : double(line.quantity) / 1000;
             return figure(held, QStringLiteral("0.000"), net(line));
         },
         [&](const AbstractLine &line) {
-            if (line.rateKind != AbstractLine::Rate::Analysed && line.rateKind != AbstractLine::Rate::MaterialOnly)
+            if (line.rateKind != AbstractLine::Rate::Analysed
+                && line.rateKind != AbstractLine::Rate::MaterialOnly)
                 return QString();
             const int column = line.rateKind == AbstractLine::Rate::MaterialOnly ? 1 : 3;
             return on(QStringLiteral("Rates"), column, firstRate + rateRowOf(line.item));
@@ -108,21 +120,26 @@ documents::Workbook AbstractWindow::wholeWorkbook()
     QMap<QString, int> quantityRows;
     book << abstractSheet(*m_abstract, m_inputs, m_document->statement(), sources, &quantityRows);
     book.back().name = abstractName;
-    const auto quantityOf = [&](const QString &number) { return on(abstractName, QuantityColumn, quantityRows.value(number)); };
+    const auto quantityOf = [&](const QString &number) {
+        return on(abstractName, QuantityColumn, quantityRows.value(number));
+    };
 
     // The materials: the twelve quantities, those of the abstract where it shows them, then the
     // material table as formulas of them.
-    WorkbookSheet materials{QStringLiteral("Materials"), {documents::boldRow({tr("Quantities of work")}), {}}};
+    WorkbookSheet materials{QStringLiteral("Materials"),
+                            {documents::boldRow({tr("Quantities of work")}), {}}};
     std::array<std::string, WorkItemCount> quantityCells;
     for (std::size_t i = 0; i < WorkItemCount; ++i) {
         const QString number = QString::number(i + 1);
         quantityCells[i] = on(materials.name, 2, int(materials.rows.size())).toStdString();
         const QString held = quantityRows.contains(number) ? quantityOf(number) : QString();
-        materials.rows << QList<WorkbookCell>{figure(double(i + 1), QStringLiteral("0")),
-                                              documents::textCell(text(itemName(int(i + 1)))),
-                                              figure(toNumber(m_inputs.quantities[i]), QStringLiteral("0.000"), held)};
+        materials.rows << QList<WorkbookCell>{
+            figure(double(i + 1), QStringLiteral("0")),
+            documents::textCell(text(itemName(int(i + 1)))),
+            figure(toNumber(m_inputs.quantities[i]), QStringLiteral("0.000"), held)};
     }
-    const documents::StatementTable table = documents::Document::of(m_extractor)->statement().tables[1];
+    const documents::StatementTable table
+        = documents::Document::of(m_extractor)->statement().tables[1];
     materials.rows << QList<WorkbookCell>{} << documents::boldRow({table.title});
     QList<WorkbookCell> header;
     for (const QString &caption : table.header)
@@ -149,11 +166,14 @@ documents::Workbook AbstractWindow::wholeWorkbook()
 
 // The days of each line as formulas of the abstract's quantities, their sums, a day's wage of
 // each class at the costs sheet's, the wages and their total.
-WorkbookSheet AbstractWindow::labourSheet(const std::function<QString(const QString &number)> &quantityOf,
-                                          const std::array<std::string, CostInputCount> &costCells)
+WorkbookSheet
+AbstractWindow::labourSheet(const std::function<QString(const QString &number)> &quantityOf,
+                            const std::array<std::string, CostInputCount> &costCells)
 {
     const documents::Statement s = labour()->statement();
-    WorkbookSheet sheet{QStringLiteral("Labour"), {documents::boldRow({s.title}), {}, documents::boldRow(s.tables[0].header)}};
+    WorkbookSheet sheet{
+        QStringLiteral("Labour"),
+        {documents::boldRow({s.title}), {}, documents::boldRow(s.tables[0].header)}};
     const std::optional<Labour> &labour = m_labour->labour();
     if (!labour)
         return sheet;
@@ -161,13 +181,20 @@ WorkbookSheet AbstractWindow::labourSheet(const std::function<QString(const QStr
     const QString days = QStringLiteral("0.00");
     for (const LabourLine &line : labour->lines) {
         const QString quantity = quantityOf(text(line.item->number));
-        QList<WorkbookCell> cells{documents::textCell(text(line.item->number)), documents::textCell(text(line.item->description)),
-                                  figure(double(line.item->quantity) / 1000, QStringLiteral("0.000"), quantity),
-                                  documents::textCell(text(line.item->unit)), {}, {}, {}, {}};
+        QList<WorkbookCell> cells{
+            documents::textCell(text(line.item->number)),
+            documents::textCell(text(line.item->description)),
+            figure(double(line.item->quantity) / 1000, QStringLiteral("0.000"), quantity),
+            documents::textCell(text(line.item->unit)),
+            {},
+            {},
+            {},
+            {}};
         for (const LabourTerm &term : line.item->perUnit) {
             const std::size_t c = std::size_t(term.worker - FirstLabourClass);
             const QString formula = QStringLiteral("ROUND(ROUND(%1,3)*%2/%3,2)")
-                                        .arg(quantity, QString::number(term.perUnit, 'g', 15)).arg(line.item->per);
+                                        .arg(quantity, QString::number(term.perUnit, 'g', 15))
+                                        .arg(line.item->per);
             cells[4 + qsizetype(c)] = figure(double(*line.days[c]) / 100, days, formula);
         }
         sheet.rows << cells;
@@ -179,16 +206,21 @@ WorkbookSheet AbstractWindow::labourSheet(const std::function<QString(const QStr
     QStringList each;
     for (std::size_t c = 0; c < LabourClassCount; ++c) {
         const int column = 4 + int(c);
-        const QString sum = QStringLiteral("SUM(%1:%2)").arg(cellName(column, first), cellName(column, last));
+        const QString sum
+            = QStringLiteral("SUM(%1:%2)").arg(cellName(column, first), cellName(column, last));
         total << figure(double(labour->days[c]) / 100, days, sum);
-        wage << documents::moneyCell(labour->wagePerDay[c], QStringLiteral("ROUND(%1,2)").arg(text(costCells[FirstLabourClass + c])));
-        wages << documents::moneyCell(labour->wages[c], QStringLiteral("ROUND(%1*%2,2)")
-                                                            .arg(cellName(column, totals), cellName(column, totals + 1)));
+        wage << documents::moneyCell(
+            labour->wagePerDay[c],
+            QStringLiteral("ROUND(%1,2)").arg(text(costCells[FirstLabourClass + c])));
+        wages << documents::moneyCell(
+            labour->wages[c], QStringLiteral("ROUND(%1*%2,2)")
+                                  .arg(cellName(column, totals), cellName(column, totals + 1)));
         each << cellName(column, totals + 2);
     }
     QList<WorkbookCell> totalWages(8);
     totalWages[1] = documents::textCell(tr("Total wages"), true);
-    totalWages[7] = documents::moneyCell(labour->totalWages, QStringLiteral("SUM(%1)").arg(each.join(QLatin1Char(','))));
+    totalWages[7] = documents::moneyCell(
+        labour->totalWages, QStringLiteral("SUM(%1)").arg(each.join(QLatin1Char(','))));
     sheet.rows << total << wage << wages << totalWages;
     for (const QString &note : s.notes)
         sheet.rows << QList<WorkbookCell>{} << QList<WorkbookCell>{{}, documents::textCell(note)};

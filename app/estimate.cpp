@@ -48,7 +48,9 @@ AbstractWindow *abstractOf(Form17 *extractor)
     QObject::connect(extractor, &WorkWindow::unloaded, abstract, &QWidget::close);
     const MeasurementModel *measurements = abstract->measurements();
     QObject::connect(measurements, &MeasurementModel::measuredChanged, extractor,
-                     [extractor, measurements](const QString &key) { carryMeasured(extractor, measurements, key); });
+                     [extractor, measurements](const QString &key) {
+                         carryMeasured(extractor, measurements, key);
+                     });
     abstract->setQuantities(extractor->quantities());
     keepEstimate(extractor, abstract);
     return abstract;
@@ -62,7 +64,8 @@ void offerAbstract(Form17 *extractor)
     auto *table = extractor->findChild<kit::ReportList *>(QStringLiteral("ListView1"));
     table->addSeparator();
     const QString command = QStringLiteral("Abstract of Estimate…");
-    table->addCommand(command, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A), [extractor, command] {
+    const QKeySequence keys(Qt::CTRL | Qt::SHIFT | Qt::Key_A);
+    table->addCommand(command, keys, [extractor, command] {
         // Once made, the estimate is there to come back to: Rates from… reprices it.
         if (AbstractWindow *abstract = existingAbstract(extractor))
             return kit::showBeside(abstract, extractor);
@@ -89,7 +92,8 @@ documents::FileKind estimateFiles()
         if (measured)
             abstract->showMeasurements();
     };
-    return {AbstractWindow::estimateLayout(Form17::document().layout(), costsJudge()), QStringLiteral("Form17"), open};
+    return {AbstractWindow::estimateLayout(Form17::document().layout(), costsJudge()),
+            QStringLiteral("Form17"), open};
 }
 
 } // namespace ratebook::windows

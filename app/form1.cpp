@@ -28,12 +28,15 @@ Form1::Form1(QWidget *parent) : QWidget(parent)
     // A scaled screen gets the picture drawn at twice the pixels ("@2x" gives it that
     // pixel ratio), so it stays as sharp as at scale 1.
     const bool scaled = devicePixelRatioF() > 1;
-    Image1->setPixmap(readArt(scaled ? QStringLiteral("picture@2x.png") : QStringLiteral("picture.bmp")));
+    Image1->setPixmap(
+        readArt(scaled ? QStringLiteral("picture@2x.png") : QStringLiteral("picture.bmp")));
     Image1->setScaledContents(true);
 
     const QFont buttonFont = kit::sansFont(12, true);
-    m_openDataSheet = kit::makeButton(this, "Command1", QStringLiteral("&Data sheet Viewer"), buttonFont, kit::twipsRect(960, 4200, 3735, 615));
-    m_openExtractor = kit::makeButton(this, "Command2", QStringLiteral("&Material Viewer"), buttonFont, kit::twipsRect(960, 5160, 3735, 615));
+    m_openDataSheet = kit::makeButton(this, "Command1", QStringLiteral("&Data sheet Viewer"),
+                                      buttonFont, kit::twipsRect(960, 4200, 3735, 615));
+    m_openExtractor = kit::makeButton(this, "Command2", QStringLiteral("&Material Viewer"),
+                                      buttonFont, kit::twipsRect(960, 5160, 3735, 615));
     setTabOrder(m_openDataSheet, m_openExtractor);
     connect(m_openDataSheet, &QPushButton::clicked, this, &Form1::Command1_Click);
     connect(m_openExtractor, &QPushButton::clicked, this, &Form1::Command2_Click);

@@ -30,7 +30,8 @@ documents::RecoveryCopy *copyOf(const AbstractWindow *abstract)
 AbstractWindow *openEstimate()
 {
     const Form17 *extractor = loadedExtractor();
-    return extractor ? extractor->findChild<AbstractWindow *>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
+    return extractor ? extractor->findChild<AbstractWindow *>(QString(), Qt::FindDirectChildrenOnly)
+                     : nullptr;
 }
 
 // Whether the estimate's work may go: at once when nothing would be lost; else as the user
@@ -58,21 +59,24 @@ QString named(const documents::WorkFile &file, const documents::LeftCopy &copy)
     QString name = file.details.work.isEmpty() ? tr("An estimate") : file.details.work;
     if (!copy.source.isEmpty())
         name += QStringLiteral(" (%1)").arg(QFileInfo(copy.source).fileName());
-    return tr("%1, last changed %2").arg(name, QLocale().toString(copy.changed.toLocalTime(), QLocale::LongFormat));
+    return tr("%1, last changed %2")
+        .arg(name, QLocale().toString(copy.changed.toLocalTime(), QLocale::LongFormat));
 }
 
 } // namespace
 
 void keepEstimate(Form17 *extractor, AbstractWindow *abstract)
 {
-    auto *copy = new documents::RecoveryCopy(abstract, [abstract] { return abstract->contentsLater(); });
+    auto *copy = new documents::RecoveryCopy(abstract,
+                                             [abstract] { return abstract->contentsLater(); });
     QObject::connect(abstract, &AbstractWindow::changed, copy, &documents::RecoveryCopy::changed);
     // Saved, or opened afresh: nothing to keep a copy of.
-    QObject::connect(abstract, &AbstractWindow::modifiedChanged, copy, [abstract, copy](bool modified) {
-        if (!modified)
-            copy->discard();
-        copy->setSource(abstract->document()->file());
-    });
+    QObject::connect(abstract, &AbstractWindow::modifiedChanged, copy,
+                     [abstract, copy](bool modified) {
+                         if (!modified)
+                             copy->discard();
+                         copy->setSource(abstract->document()->file());
+                     });
     extractor->setCloseCheck([extractor, abstract] { return mayDrop(abstract, extractor); });
 }
 
@@ -92,8 +96,10 @@ bool offerRecovery()
             documents::removeCopy(copy);
             continue;
         }
-        const kit::Question question{tr("Recover the estimate you were working on?\n\n%1.").arg(named(file, copy)),
-                                     QStringLiteral("ratebook"), {tr("Recover"), tr("Discard")}};
+        const kit::Question question{
+            tr("Recover the estimate you were working on?\n\n%1.").arg(named(file, copy)),
+            QStringLiteral("ratebook"),
+            {tr("Recover"), tr("Discard")}};
         if (kit::ask(nullptr, question) != 0) {
             documents::removeCopy(copy);
             continue;

@@ -32,7 +32,8 @@ bool displayAvailable()
 int main(int argc, char *argv[])
 {
     if (!displayAvailable()) {
-        std::fputs("ratebook needs a display to show its windows, and DISPLAY is not set.\n", stderr);
+        std::fputs("ratebook needs a display to show its windows, and DISPLAY is not set.\n",
+                   stderr);
         return 1;
     }
     QApplication app(argc, argv);

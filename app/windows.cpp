@@ -106,7 +106,8 @@ bool noneLoaded()
 
 QString cannotOpen(const std::exception &failure)
 {
-    return QCoreApplication::translate("windows", "The window could not be opened (%1).").arg(QString::fromLocal8Bit(failure.what()));
+    return QCoreApplication::translate("windows", "The window could not be opened (%1).")
+        .arg(QString::fromLocal8Bit(failure.what()));
 }
 
 void setBeforeBuild(std::function<void(const char *)> hook)

@@ -29,7 +29,8 @@ class bench_Core : public QObject
         std::ranges::transform(worked::costs, texts.begin(), &QString::toStdString);
         return texts;
     }();
-    const QuantityTexts quantities{"1.5", "2", "0", "12.25", "7", "0", "3", "0", "40", "0", "18.5", "0"};
+    const QuantityTexts quantities{"1.5", "2", "0",  "12.25", "7",    "0",
+                                   "3",   "0", "40", "0",     "18.5", "0"};
 
 private slots:
     void unitRateAnalysis()

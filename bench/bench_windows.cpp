@@ -38,19 +38,25 @@ QByteArray largeEstimate(const QString &firstLength)
     QJsonArray items;
     QStringList measured{"1", "2", "6", "9"};
     for (int n = 13; n < 113; ++n) {
-        items << QJsonObject{{"no", QString::number(n)}, {"description", QString("Own item %1").arg(n)},
-                             {"unit", "Cum"}, {"per", 1}, {"rate", "250.00"},
-                             {"head", heads[n % heads.size()]}, {"quantity", "0.000"}};
+        items << QJsonObject{{"no", QString::number(n)},
+                             {"description", QString("Own item %1").arg(n)},
+                             {"unit", "Cum"},
+                             {"per", 1},
+                             {"rate", "250.00"},
+                             {"head", heads[n % heads.size()]},
+                             {"quantity", "0.000"}};
         measured << QString::number(n);
     }
     const int lineCount = 5000;
     QJsonArray measurements;
     for (qsizetype k = 0; k < measured.size(); ++k) {
-        const qsizetype count = lineCount / measured.size() + (k < lineCount % measured.size() ? 1 : 0);
+        const qsizetype count = lineCount / measured.size()
+                                + (k < lineCount % measured.size() ? 1 : 0);
         QJsonArray lines;
         for (qsizetype line = 0; line < count; ++line) {
             const bool first = measured[k] == "6" && line == 0;
-            const QString length = first ? firstLength : QString::number(1 + line % 90 * 0.1, 'f', 2);
+            const QString length = first ? firstLength
+                                         : QString::number(1 + line % 90 * 0.1, 'f', 2);
             lines << QJsonObject{{"particulars", QString("Wall %1").arg(line + 1)}, {"nos", "2"},
                                  {"length", length}, {"breadth", "0.23"}, {"depth", "3.00"},
                                  {"deduct", line % 25 == 24}};
@@ -169,8 +175,9 @@ private slots:
         view->setFocus();
         const auto *model = static_cast<const MeasurementModel *>(view->model());
         int row = 0;
-        while (row < model->rowCount()
-               && (model->keyOf(row) != "6" || model->rowKind(row) != MeasurementModel::RowKind::Line))
+        while (
+            row < model->rowCount()
+            && (model->keyOf(row) != "6" || model->rowKind(row) != MeasurementModel::RowKind::Line))
             ++row;
         const QModelIndex length = model->index(row, MeasurementModel::LengthColumn);
         view->scrollTo(length);
@@ -285,11 +292,13 @@ private slots:
         QFETCH(QString, folder);
         if (!folder.isEmpty() && !QFileInfo(folder).isWritable())
             QSKIP("no memory-backed folder");
-        QTemporaryDir dir(folder.isEmpty() ? QDir::tempPath() + "/bench-XXXXXX" : folder + "/ratebook-bench-XXXXXX");
+        QTemporaryDir dir(folder.isEmpty() ? QDir::tempPath() + "/bench-XXXXXX"
+                                           : folder + "/ratebook-bench-XXXXXX");
         const QString sample = QStringLiteral(RATEBOOK_SAMPLES) + kind + ".ratebook";
         const QString fresh = dir.filePath("fresh.ratebook");
         QString &chosen = answers.file;
-        QWidget *w = window == "datasheet1" ? static_cast<QWidget *>(windows::dataSheet()) : windows::extractor();
+        QWidget *w = window == "datasheet1" ? static_cast<QWidget *>(windows::dataSheet())
+                                            : windows::extractor();
         w->show();
         QVERIFY(QTest::qWaitForWindowExposed(w));
         auto *table = child<QTreeWidget>(w, "ListView1");
@@ -302,7 +311,8 @@ private slots:
             QFile::copy(sample, fresh);
             QFile file(fresh);
             QVERIFY(file.open(QIODevice::ReadWrite));
-            const QByteArray changed = file.readAll().replace("\"250\"", "\"260\"").replace("\"1200\"", "\"1300\"");
+            const QByteArray changed
+                = file.readAll().replace("\"250\"", "\"260\"").replace("\"1200\"", "\"1300\"");
             QVERIFY(file.resize(0) && file.write(changed) == changed.size());
         } else {
             command(Qt::Key_S, fresh);
@@ -374,7 +384,8 @@ private slots:
         windows::form1()->show();
         QString opened;
         QBENCHMARK {
-            QTest::mouseClick(child<QPushButton>(windows::form1(), qPrintable(button)), Qt::LeftButton);
+            QTest::mouseClick(child<QPushButton>(windows::form1(), qPrintable(button)),
+                              Qt::LeftButton);
             QApplication::processEvents();
             QWidget *work = visibleWindows().value(0);
             opened = work ? work->objectName() : QString();

@@ -28,16 +28,19 @@ namespace {
 std::string title(xcb_connection_t *x, xcb_window_t window, xcb_atom_t property)
 {
     const auto cookie = xcb_get_property(x, 0, window, property, XCB_GET_PROPERTY_TYPE_ANY, 0, 256);
-    std::unique_ptr<xcb_get_property_reply_t, decltype(&std::free)> reply(xcb_get_property_reply(x, cookie, nullptr), &std::free);
+    std::unique_ptr<xcb_get_property_reply_t, decltype(&std::free)> reply(
+        xcb_get_property_reply(x, cookie, nullptr), &std::free);
     if (!reply)
         return {};
-    return std::string(static_cast<const char *>(xcb_get_property_value(reply.get())), std::size_t(xcb_get_property_value_length(reply.get())));
+    return std::string(static_cast<const char *>(xcb_get_property_value(reply.get())),
+                       std::size_t(xcb_get_property_value_length(reply.get())));
 }
 
 xcb_atom_t atom(xcb_connection_t *x, const char *name)
 {
     const auto cookie = xcb_intern_atom(x, 0, std::uint16_t(std::strlen(name)), name);
-    std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> reply(xcb_intern_atom_reply(x, cookie, nullptr), &std::free);
+    std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> reply(
+        xcb_intern_atom_reply(x, cookie, nullptr), &std::free);
     return reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
 }
 
@@ -76,7 +79,8 @@ int main(int argc, char *argv[])
     long long shownUs = -1;
     const auto deadline = start + std::chrono::seconds(30);
     pollfd fd{xcb_get_file_descriptor(x), POLLIN, 0};
-    while (shownUs < 0 && std::chrono::steady_clock::now() < deadline && !xcb_connection_has_error(x)) {
+    while (shownUs < 0 && std::chrono::steady_clock::now() < deadline
+           && !xcb_connection_has_error(x)) {
         xcb_generic_event_t *event = xcb_poll_for_event(x);
         if (!event) {
             if (waitpid(child, nullptr, WNOHANG) == child) {
@@ -89,8 +93,10 @@ int main(int argc, char *argv[])
         if ((event->response_type & 0x7f) == XCB_MAP_NOTIFY) {
             const auto now = std::chrono::steady_clock::now();
             const xcb_window_t window = reinterpret_cast<xcb_map_notify_event_t *>(event)->window;
-            if (title(x, window, netWmName) == wanted || title(x, window, XCB_ATOM_WM_NAME) == wanted)
-                shownUs = std::chrono::duration_cast<std::chrono::microseconds>(now - start).count();
+            if (title(x, window, netWmName) == wanted
+                || title(x, window, XCB_ATOM_WM_NAME) == wanted)
+                shownUs
+                    = std::chrono::duration_cast<std::chrono::microseconds>(now - start).count();
         }
         std::free(event);
     }

@@ -25,7 +25,8 @@ Pattern parse(std::string_view pattern)
 {
     const auto point = pattern.find('.');
     const auto integer = pattern.substr(0, point);
-    const auto fraction = point == std::string_view::npos ? std::string_view() : pattern.substr(point + 1);
+    const auto fraction = point == std::string_view::npos ? std::string_view()
+                                                          : pattern.substr(point + 1);
     Pattern p;
     p.minIntegerDigits = std::size_t(std::count(integer.begin(), integer.end(), '0'));
     p.decimals = fraction.size();
@@ -76,11 +77,15 @@ Decimal roundedDecimal(double magnitude, std::size_t decimals)
     // the same 15 unless they end exactly on a 16th-digit 5, when the value may lie on
     // either side; there, and below the normal range, the slower exact rounding serves.
     char buffer[40];
-    char *end = std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific).ptr;
+    char *end = std::to_chars(buffer, buffer + sizeof buffer, magnitude,
+                              std::chars_format::scientific)
+                    .ptr;
     char *e = std::find(buffer, end, 'e');
     const bool tie = e - buffer == 17 && e[-1] == '5';
     if (tie || (magnitude != 0 && magnitude < std::numeric_limits<double>::min())) {
-        end = std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific, 14).ptr;
+        end = std::to_chars(buffer, buffer + sizeof buffer, magnitude,
+                            std::chars_format::scientific, 14)
+                  .ptr;
         e = buffer + 16;
     }
     int exponent = 0;

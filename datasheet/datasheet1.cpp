@@ -34,18 +34,82 @@ struct CostInputRow
     QPoint label;
 };
 
-const char *const RateHeaders[] = {"Description Of Item", "Material Cost", "Labour Cost", "Men & Material Cost"};
+const char *const RateHeaders[] = {"Description Of Item", "Material Cost", "Labour Cost",
+                                   "Men & Material Cost"};
 
 const CostInputRow CostInputs[] = {
-    {"cement1", "Label1", "Cement Per 50 Kg bag", "Enter Cost Of Cement Per 50 kg ", "Cement Cost", 0, {2640, 480, 1005, 285}, {120, 525}},
-    {"MM20", "Label2", "20mm HBG Chips Per Cu.m", "Enter Cost Of 20 mm Chips Per Cu.m ", "20 mm Chips Cost", 0, {2640, 885, 1005, 285}, {120, 930}},
-    {"MM40", "Label3", "40mm HBG Metal Per Cu.m", "Enter Cost Of 40 mm Metal Per Cu.m ", "40 mm Metal Cost", 0, {2640, 1320, 1005, 285}, {120, 1335}},
-    {"SAND", "Label4", "Sand Per Cum", "Enter Cost Of Sand Per Cu.m ", "Sand Cost", 0, {6000, 510, 1005, 285}, {3720, 555}},
-    {"BRICKS", "Label5", "Country Bricks Per 1 Nos", "Enter cost Of Bricks Per No ", "Bricks Cost", 0, {6000, 960, 1005, 285}, {3720, 960}},
-    {"MASON1", "Label10", "Mason Ist Class", "Enter Labour Cost Of Mason 1st Class Per No  ", "Mason 1st Labour", 1, {2400, 240, 975, 285}, {240, 285}},
-    {"MASON2", "Label9", "Mason IInd Class", "Enter Labour Cost Of Mason 2nd Class Per No  ", "Mason 2nd Labour", 1, {2400, 675, 975, 285}, {240, 720}},
-    {"MANMAZDOOR", "Label8", "Man Mazdoor", "Enter Labour Cost Of Manmazdoor Per No  ", "Manmazdoor Labour", 1, {2400, 1080, 975, 285}, {240, 1155}},
-    {"WOMANMAZDOOR", "Label7", "Woman Mazdoor", "Enter Labour Cost Of Womanmazdoor Per No  ", "Womanmazdoor Labour", 1, {2400, 1560, 975, 285}, {240, 1575}},
+    {"cement1",
+     "Label1",
+     "Cement Per 50 Kg bag",
+     "Enter Cost Of Cement Per 50 kg ",
+     "Cement Cost",
+     0,
+     {2640, 480, 1005, 285},
+     {120, 525}},
+    {"MM20",
+     "Label2",
+     "20mm HBG Chips Per Cu.m",
+     "Enter Cost Of 20 mm Chips Per Cu.m ",
+     "20 mm Chips Cost",
+     0,
+     {2640, 885, 1005, 285},
+     {120, 930}},
+    {"MM40",
+     "Label3",
+     "40mm HBG Metal Per Cu.m",
+     "Enter Cost Of 40 mm Metal Per Cu.m ",
+     "40 mm Metal Cost",
+     0,
+     {2640, 1320, 1005, 285},
+     {120, 1335}},
+    {"SAND",
+     "Label4",
+     "Sand Per Cum",
+     "Enter Cost Of Sand Per Cu.m ",
+     "Sand Cost",
+     0,
+     {6000, 510, 1005, 285},
+     {3720, 555}},
+    {"BRICKS",
+     "Label5",
+     "Country Bricks Per 1 Nos",
+     "Enter cost Of Bricks Per No ",
+     "Bricks Cost",
+     0,
+     {6000, 960, 1005, 285},
+     {3720, 960}},
+    {"MASON1",
+     "Label10",
+     "Mason Ist Class",
+     "Enter Labour Cost Of Mason 1st Class Per No  ",
+     "Mason 1st Labour",
+     1,
+     {2400, 240, 975, 285},
+     {240, 285}},
+    {"MASON2",
+     "Label9",
+     "Mason IInd Class",
+     "Enter Labour Cost Of Mason 2nd Class Per No  ",
+     "Mason 2nd Labour",
+     1,
+     {2400, 675, 975, 285},
+     {240, 720}},
+    {"MANMAZDOOR",
+     "Label8",
+     "Man Mazdoor",
+     "Enter Labour Cost Of Manmazdoor Per No  ",
+     "Manmazdoor Labour",
+     1,
+     {2400, 1080, 975, 285},
+     {240, 1155}},
+    {"WOMANMAZDOOR",
+     "Label7",
+     "Woman Mazdoor",
+     "Enter Labour Cost Of Womanmazdoor Per No  ",
+     "Womanmazdoor Labour",
+     1,
+     {2400, 1560, 975, 285},
+     {240, 1575}},
 };
 
 struct FrameRow
@@ -63,14 +127,16 @@ const FrameRow Frames[] = {
 
 } // namespace
 
-datasheet1::datasheet1() : WorkWindow("datasheet1", QStringLiteral("Rate Book"), QSize(11055, 5610), Qt::Key_F2)
+datasheet1::datasheet1()
+    : WorkWindow("datasheet1", QStringLiteral("Rate Book"), QSize(11055, 5610), Qt::Key_F2)
 {
     static_assert(std::size(CostInputs) == InputCount && InputCount == CostInputCount);
     setFont(kit::sansFont(8.25, true));
 
     QGroupBox *frames[std::size(Frames)];
     for (std::size_t i = 0; i < std::size(Frames); ++i) {
-        frames[i] = kit::makeFrame(this, Frames[i].name, QString::fromLatin1(Frames[i].caption), kit::twipsRect(Frames[i].geometry));
+        frames[i] = kit::makeFrame(this, Frames[i].name, QString::fromLatin1(Frames[i].caption),
+                                   kit::twipsRect(Frames[i].geometry));
         frames[i]->setToolTip(QString::fromLatin1(Frames[i].hint));
     }
 
@@ -99,26 +165,33 @@ datasheet1::datasheet1() : WorkWindow("datasheet1", QStringLiteral("Rate Book"),
 
     m_table = new kit::ReportList(this, "ListView1", kit::sansFont(9.75));
     m_table->setGeometry(kit::twipsRect(180, 2130, 10815, 2895));
-    m_table->setToolTip(QStringLiteral("Click The UNIT COST Button To Get The Cost Of The Materials Per Cubicmeter."));
-    new documents::Document(m_table, document(),
-                            {.recompute = [this] { unitcost_Click(); }, .outOfDate = [this] { return outOfDate(); }});
+    m_table->setToolTip(QStringLiteral(
+        "Click The UNIT COST Button To Get The Cost Of The Materials Per Cubicmeter."));
+    new documents::Document(
+        m_table, document(),
+        {.recompute = [this] { unitcost_Click(); }, .outOfDate = [this] { return outOfDate(); }});
 
     const QFont buttonFont = kit::sansFont(8.25, true);
-    m_unitCost = kit::makeButton(this, "unitcost", QStringLiteral("&Unit Cost"), buttonFont, kit::twipsRect(3982, 5160, 1335, 375));
-    m_close = kit::makeButton(this, "close", QStringLiteral("&Close"), buttonFont, kit::twipsRect(5737, 5160, 1335, 375));
+    m_unitCost = kit::makeButton(this, "unitcost", QStringLiteral("&Unit Cost"), buttonFont,
+                                 kit::twipsRect(3982, 5160, 1335, 375));
+    m_close = kit::makeButton(this, "close", QStringLiteral("&Close"), buttonFont,
+                              kit::twipsRect(5737, 5160, 1335, 375));
     connect(m_unitCost, &QPushButton::clicked, this, &datasheet1::unitcost_Click);
     connect(m_close, &QPushButton::clicked, this, &datasheet1::close_Click);
 
-    kit::chainTabOrder(QList<QWidget *>(m_inputs.begin(), m_inputs.end()) << m_unitCost << m_close << m_table);
+    kit::chainTabOrder(QList<QWidget *>(m_inputs.begin(), m_inputs.end())
+                       << m_unitCost << m_close << m_table);
 }
 
 void datasheet1::Form_Load()
 {
     const double width = m_table->width() * 15.0; // in twips
     const double widths[] = {width / 2, width / 6, width / 6, width / 3.55};
-    const Qt::Alignment alignments[] = {Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignHCenter, Qt::AlignLeft};
+    const Qt::Alignment alignments[] = {Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignHCenter,
+                                        Qt::AlignLeft};
     for (std::size_t column = 0; column < std::size(RateHeaders); ++column)
-        m_table->addColumn(QString::fromLatin1(RateHeaders[column]), widths[column], alignments[column]);
+        m_table->addColumn(QString::fromLatin1(RateHeaders[column]), widths[column],
+                           alignments[column]);
     m_table->clear();
     kit::centreOnScreen(this);
     m_inputs.front()->setFocus();
@@ -177,7 +250,8 @@ void datasheet1::unitcost_Click()
 {
     kit::reportingFailures(this, [this] {
         if (checktextbox() == 1) {
-            kit::showMessage(this, QStringLiteral("Fill All Text Boxes"), QStringLiteral("Fill All Text Boxes"));
+            kit::showMessage(this, QStringLiteral("Fill All Text Boxes"),
+                             QStringLiteral("Fill All Text Boxes"));
             return;
         }
         m_table->clear(); // stays cleared if the analysis fails
@@ -196,20 +270,24 @@ void datasheet1::close_Click()
 // worker, as the prompts ask.
 documents::DocumentTerms datasheet1::document()
 {
-    documents::DocumentTerms d{.kind = QStringLiteral("costs"), .title = QStringLiteral("Rate Analysis"),
-                              .inputsTitle = QStringLiteral("Costs at site"),
-                              .inputsHeader = {QStringLiteral("Cost of"), QStringLiteral("Cost"), QStringLiteral("Per")},
-                              .tableTitle = QStringLiteral("Unit rates")};
+    documents::DocumentTerms d{
+        .kind = QStringLiteral("costs"),
+        .title = QStringLiteral("Rate Analysis"),
+        .inputsTitle = QStringLiteral("Costs at site"),
+        .inputsHeader = {QStringLiteral("Cost of"), QStringLiteral("Cost"), QStringLiteral("Per")},
+        .tableTitle = QStringLiteral("Unit rates")};
     for (const CostInputRow &row : CostInputs) {
         const QString caption = QString::fromLatin1(row.caption);
         const qsizetype per = caption.indexOf(QStringLiteral(" Per "));
         const QString unit = per < 0 ? QStringLiteral("No") : caption.mid(per + 5).trimmed();
-        d.inputs << documents::KeptInput{QString::fromLatin1(row.name), caption.left(per).trimmed(), unit};
+        d.inputs << documents::KeptInput{QString::fromLatin1(row.name), caption.left(per).trimmed(),
+                                         unit};
     }
     return d;
 }
 
-documents::Statement datasheet1::statementFor(const QMap<QString, QString> &costs, const documents::WorkDetails &details)
+documents::Statement datasheet1::statementFor(const QMap<QString, QString> &costs,
+                                              const documents::WorkDetails &details)
 {
     QList<QStringList> rows;
     CostTexts texts;
@@ -231,12 +309,15 @@ std::array<UnitRate, RateItemCount> datasheet1::ratesFor(const QMap<QString, QSt
     CostTexts texts;
     for (std::size_t i = 0; i < texts.size(); ++i)
         texts[i] = costs.value(QString::fromLatin1(CostInputs[i].name)).toStdString();
-    if (std::any_of(texts.begin(), texts.end(), [](const std::string &text) { return isBlank(text); }))
+    if (std::any_of(texts.begin(), texts.end(),
+                    [](const std::string &text) { return isBlank(text); }))
         throw std::runtime_error("Fill All Text Boxes");
     try {
         return analyseUnitRates(texts);
     } catch (const ComputeError &e) {
-        const auto caption = [](int input) { return QString::fromLatin1(CostInputs[input].caption); };
+        const auto caption = [](int input) {
+            return QString::fromLatin1(CostInputs[input].caption);
+        };
         throw std::runtime_error(kit::failureMessage(e, caption).toStdString());
     }
 }

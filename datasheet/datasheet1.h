@@ -31,10 +31,12 @@ public:
     static ratebook::documents::DocumentTerms document();
     // The rates "&Unit Cost" works out of these costs, keyed by box name; or, thrown as a
     // std::runtime_error, the message it gives instead.
-    static std::array<ratebook::UnitRate, ratebook::RateItemCount> ratesFor(const QMap<QString, QString> &costs);
+    static std::array<ratebook::UnitRate, ratebook::RateItemCount>
+    ratesFor(const QMap<QString, QString> &costs);
     // The statement it prints of these costs, once their rates are worked out.
-    static ratebook::documents::Statement statementFor(const QMap<QString, QString> &costs,
-                                                       const ratebook::documents::WorkDetails &details);
+    static ratebook::documents::Statement
+    statementFor(const QMap<QString, QString> &costs,
+                 const ratebook::documents::WorkDetails &details);
 
 protected:
     bool keyPreview(QWidget *target, QKeyEvent *event) override;

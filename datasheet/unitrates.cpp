@@ -68,7 +68,8 @@ std::array<UnitRate, RateItemCount> analyseUnitRates(const CostTexts &costs)
     const Checked mortar13 = mortarCost(3), mortar15 = mortarCost(5);
     const Checked mortar16 = mortarCost(6), mortar18 = mortarCost(8);
 
-    // Brick masonry: 600 bricks and 0.38 cu.m of mortar per cu.m; 1:8 needs less of the mason 1st class.
+    // Brick masonry: 600 bricks and 0.38 cu.m of mortar per cu.m; 1:8 needs less of the mason 1st
+    // class.
     const Checked bricks = cost(Bricks);
     const Checked masonryLabour = labour(2);
     const Checked leanMasonryLabour = labour(4);
@@ -88,11 +89,14 @@ std::array<UnitRate, RateItemCount> analyseUnitRates(const CostTexts &costs)
     return rates;
 }
 
-std::array<RateFormulas, RateItemCount> rateFormulas(const std::array<std::string, CostInputCount> &costCells)
+std::array<RateFormulas, RateItemCount>
+rateFormulas(const std::array<std::string, CostInputCount> &costCells)
 {
     const auto cost = [&costCells](CostInput input) { return costCells[input]; };
     const std::string cement = cost(Cement) + "*28.8";
-    const auto mortar = [&](int sandParts) { return "(" + cement + "/" + std::to_string(sandParts) + "+" + cost(Sand) + ")"; };
+    const auto mortar = [&](int sandParts) {
+        return "(" + cement + "/" + std::to_string(sandParts) + "+" + cost(Sand) + ")";
+    };
     const std::string concrete = "*0.92+" + cost(Sand) + "*0.46+" + cement;
     const std::string bricks = cost(Bricks) + "*600+";
     const std::string materials[RateItemCount] = {
@@ -124,10 +128,13 @@ std::array<RateFormulas, RateItemCount> rateFormulas(const std::array<std::strin
 std::array<RateRow, RateItemCount> rateTableRows(const CostTexts &costs)
 {
     const auto rates = analyseUnitRates(costs);
-    auto text = [](const std::optional<double> &v) { return v ? formatNumber(*v, CostPattern) : std::string(); };
+    auto text = [](const std::optional<double> &v) {
+        return v ? formatNumber(*v, CostPattern) : std::string();
+    };
     std::array<RateRow, RateItemCount> rows;
     for (std::size_t i = 0; i < RateItemCount; ++i)
-        rows[i] = {Descriptions[i], formatNumber(rates[i].material, CostPattern), text(rates[i].labour), text(rates[i].total)};
+        rows[i] = {Descriptions[i], formatNumber(rates[i].material, CostPattern),
+                   text(rates[i].labour), text(rates[i].total)};
     return rows;
 }
 

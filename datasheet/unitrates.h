@@ -47,12 +47,17 @@ struct LabourTerm
 // The labour of each row of the rate table per unit of its work (a cubic metre, or 10 square
 // metres of plaster), in the order its cost is summed, which decides the last bit of it.
 // Reinforced concrete has none: it is priced by its materials alone.
-inline constexpr LabourTerm PccLabour[] = {{Mason1, 0.06}, {Mason2, 0.14}, {ManMazdoor, 1.8}, {WomanMazdoor, 1.4}};
-inline constexpr LabourTerm MasonryLabour[] = {{Mason2, 0.98}, {Mason1, 1.2}, {ManMazdoor, 0.7}, {WomanMazdoor, 2.1}};
+inline constexpr LabourTerm PccLabour[] = {
+    {Mason1, 0.06}, {Mason2, 0.14}, {ManMazdoor, 1.8}, {WomanMazdoor, 1.4}};
+inline constexpr LabourTerm MasonryLabour[] = {
+    {Mason2, 0.98}, {Mason1, 1.2}, {ManMazdoor, 0.7}, {WomanMazdoor, 2.1}};
 // Masonry in CM 1:8 needs less of the mason 1st class.
-inline constexpr LabourTerm LeanMasonryLabour[] = {{Mason2, 0.98}, {Mason1, 0.42}, {ManMazdoor, 0.7}, {WomanMazdoor, 2.1}};
-inline constexpr LabourTerm ThinPlasterLabour[] = {{Mason2, 1.1}, {ManMazdoor, 0.5}, {WomanMazdoor, 1.1}};
-inline constexpr LabourTerm ThickPlasterLabour[] = {{Mason2, 2.2}, {ManMazdoor, 0.5}, {WomanMazdoor, 3.2}};
+inline constexpr LabourTerm LeanMasonryLabour[] = {
+    {Mason2, 0.98}, {Mason1, 0.42}, {ManMazdoor, 0.7}, {WomanMazdoor, 2.1}};
+inline constexpr LabourTerm ThinPlasterLabour[] = {
+    {Mason2, 1.1}, {ManMazdoor, 0.5}, {WomanMazdoor, 1.1}};
+inline constexpr LabourTerm ThickPlasterLabour[] = {
+    {Mason2, 2.2}, {ManMazdoor, 0.5}, {WomanMazdoor, 3.2}};
 inline constexpr std::span<const LabourTerm> LabourPerUnit[RateItemCount] = {
     PccLabour, PccLabour, MasonryLabour, MasonryLabour, LeanMasonryLabour, {},
     ThinPlasterLabour, ThickPlasterLabour, ThinPlasterLabour, ThickPlasterLabour,
@@ -78,6 +83,7 @@ struct RateFormulas
     std::string labour;
     std::string total;
 };
-std::array<RateFormulas, RateItemCount> rateFormulas(const std::array<std::string, CostInputCount> &costCells);
+std::array<RateFormulas, RateItemCount>
+rateFormulas(const std::array<std::string, CostInputCount> &costCells);
 
 } // namespace ratebook

@@ -44,23 +44,26 @@ struct CommandRow
 // In the order of Document::Command.
 const CommandRow Commands[] = {
     {"printStatement", "Print…", QKeySequence(Qt::CTRL | Qt::Key_P), "print", "", ""},
-    {"exportPdf", "Export PDF…", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E), "export", "pdf", "PDF (*.pdf)"},
-    {"exportWorkbook", "Export to spreadsheet…", QKeySequence(Qt::CTRL | Qt::Key_E), "export", "xlsx",
-     "Excel workbook (*.xlsx)"},
+    {"exportPdf", "Export PDF…", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E), "export", "pdf",
+     "PDF (*.pdf)"},
+    {"exportWorkbook", "Export to spreadsheet…", QKeySequence(Qt::CTRL | Qt::Key_E), "export",
+     "xlsx", "Excel workbook (*.xlsx)"},
 };
 
 // The file a command writes, named as the dialog asked about it; empty when cancelled.
-QString fileToWrite(QWidget *window, const QString &caption, const QString &title, const char *suffix,
-                    const char *filter)
+QString fileToWrite(QWidget *window, const QString &caption, const QString &title,
+                    const char *suffix, const char *filter)
 {
     const QString extension = QString::fromLatin1(suffix);
-    return kit::dialogs().chooseFile(window, {true, caption, QDir::home().filePath(title + QLatin1Char('.') + extension),
-                                              extension, QString::fromLatin1(filter)});
+    return kit::dialogs().chooseFile(
+        window, {true, caption, QDir::home().filePath(title + QLatin1Char('.') + extension),
+                 extension, QString::fromLatin1(filter)});
 }
 
 [[noreturn]] void cannotWrite(const QString &path, const QString &why)
 {
-    throw std::runtime_error(QStringLiteral("%1 could not be written (%2)").arg(path, why).toStdString());
+    throw std::runtime_error(
+        QStringLiteral("%1 could not be written (%2)").arg(path, why).toStdString());
 }
 
 // Throws, naming the file and why, unless it was written whole.
@@ -122,15 +125,18 @@ Document::Document(QTreeView *table, DocumentTerms terms, DocumentHandlers handl
     kit::addSeparator(table);
     for (const Command command : {Command::Print, Command::Pdf, Command::Workbook}) {
         const CommandRow &row = Commands[int(command)];
-        QAction *action = kit::addCommand(table, QString::fromUtf8(row.text), row.shortcut, [=, this] { handOn(command); });
+        QAction *action = kit::addCommand(table, QString::fromUtf8(row.text), row.shortcut,
+                                          [=, this] { handOn(command); });
         action->setObjectName(QLatin1String(row.name));
     }
 }
 
 Document *Document::partOf(const Document &whole, QTreeView *table, DocumentHandlers handlers)
 {
-    auto *part = new Document(table, {.kind = whole.terms().kind, .title = table->window()->windowTitle(), .opens = false},
-                              std::move(handlers));
+    auto *part = new Document(
+        table,
+        {.kind = whole.terms().kind, .title = table->window()->windowTitle(), .opens = false},
+        std::move(handlers));
     part->share(whole);
     return part;
 }
@@ -179,11 +185,13 @@ Statement Document::statement() const
     QMap<QString, QString> texts;
     for (const KeptInput &input : m_terms.inputs)
         texts.insert(input.control, control<QLineEdit>(m_window, input.control)->text());
-    return statementOf(m_terms, m_shared->details, texts, kit::headerTexts(m_table), kit::rowTexts(m_table));
+    return statementOf(m_terms, m_shared->details, texts, kit::headerTexts(m_table),
+                       kit::rowTexts(m_table));
 }
 
-Statement statementOf(const DocumentTerms &terms, const WorkDetails &details, const QMap<QString, QString> &inputs,
-                      const QStringList &header, const QList<QStringList> &rows)
+Statement statementOf(const DocumentTerms &terms, const WorkDetails &details,
+                      const QMap<QString, QString> &inputs, const QStringList &header,
+                      const QList<QStringList> &rows)
 {
     StatementTable typed{terms.inputsTitle, terms.inputsHeader, {}, {}, {}, true};
     for (const KeptInput &input : terms.inputs)
@@ -228,11 +236,15 @@ void Document::handOn(Command command)
     const CommandRow &row = Commands[int(command)];
     const QString title = QString::fromUtf8(row.text).chopped(1);
     if (m_table->model()->rowCount() == 0) {
-        kit::showMessage(m_window, tr("The table is empty, so there is nothing to %1. Work out the figures first.")
-                                       .arg(QLatin1String(row.verb)), title);
+        kit::showMessage(
+            m_window,
+            tr("The table is empty, so there is nothing to %1. Work out the figures first.")
+                .arg(QLatin1String(row.verb)),
+            title);
         return;
     }
-    if (const QString why = m_handlers.outOfDate ? m_handlers.outOfDate() : QString(); !why.isEmpty()) {
+    if (const QString why = m_handlers.outOfDate ? m_handlers.outOfDate() : QString();
+        !why.isEmpty()) {
         kit::showMessage(m_window, why, title);
         return;
     }
@@ -252,26 +264,33 @@ void Document::handOn(Command command)
         case Command::Pdf:
             return exportPdf(m_window, title, s.title, paint);
         case Command::Workbook:
-            return exportWorkbook(m_window, title, s.title, m_handlers.workbook ? m_handlers.workbook(s) : statementWorkbook(s));
+            return exportWorkbook(m_window, title, s.title,
+                                  m_handlers.workbook ? m_handlers.workbook(s)
+                                                      : statementWorkbook(s));
         }
     } catch (const std::exception &failure) {
-        kit::showMessage(m_window, QString::fromStdString(failure.what()) + QLatin1Char('.'), title);
+        kit::showMessage(m_window, QString::fromStdString(failure.what()) + QLatin1Char('.'),
+                         title);
     }
 }
 
 bool askDetails(QWidget *parent, WorkDetails &details)
 {
-    kit::Form form{QStringLiteral("statementDetails"), QStringLiteral("Statement"),
-                   {{QStringLiteral("&Name of work:"), details.work}, {QStringLiteral("&Place:"), details.place}}};
+    kit::Form form{QStringLiteral("statementDetails"),
+                   QStringLiteral("Statement"),
+                   {{QStringLiteral("&Name of work:"), details.work},
+                    {QStringLiteral("&Place:"), details.place}}};
     if (!kit::dialogs().askForm(parent, form))
         return false;
     details = {form.fields[0].value, form.fields[1].value};
     return true;
 }
 
-void exportPdf(QWidget *window, const QString &caption, const QString &title, const PaintPages &paint)
+void exportPdf(QWidget *window, const QString &caption, const QString &title,
+               const PaintPages &paint)
 {
-    const QString path = fileToWrite(window, caption, title, Commands[1].suffix, Commands[1].filter);
+    const QString path = fileToWrite(window, caption, title, Commands[1].suffix,
+                                     Commands[1].filter);
     if (path.isEmpty())
         return;
     save(path, [&](QIODevice &file) {
@@ -284,10 +303,12 @@ void exportPdf(QWidget *window, const QString &caption, const QString &title, co
     });
 }
 
-void exportWorkbook(QWidget *window, const QString &caption, const QString &title, const Workbook &book)
+void exportWorkbook(QWidget *window, const QString &caption, const QString &title,
+                    const Workbook &book)
 {
     const auto write = moduleEntry<WorkbookFunction>(WorkbookModule, WorkbookSymbol);
-    const QString path = fileToWrite(window, caption, title, Commands[2].suffix, Commands[2].filter);
+    const QString path = fileToWrite(window, caption, title, Commands[2].suffix,
+                                     Commands[2].filter);
     if (path.isEmpty())
         return;
     // The writer names its own file: it writes a temporary one, copied whole into place.
@@ -319,8 +340,9 @@ void openWorkFile(const QString &path, const QWidget *from)
     if (found == fileKinds().cend())
         refuse(path, tr("\"kind\" is %1").arg(kindsNamed()));
     if (from && from->objectName() != found->window) {
-        throw WorkFileError(tr("\"%1\" holds %2, and this window opens %3: open it in the other window.")
-                                .arg(QDir::toNativeSeparators(path), kind, Document::of(from)->terms().kind));
+        throw WorkFileError(
+            tr("\"%1\" holds %2, and this window opens %3: open it in the other window.")
+                .arg(QDir::toNativeSeparators(path), kind, Document::of(from)->terms().kind));
     }
     const FileKind opener = *found; // opening may set the kinds afresh
     opener.open(readWorkFile(path, opener.layout));

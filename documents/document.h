@@ -123,8 +123,9 @@ private:
 bool askDetails(QWidget *parent, WorkDetails &details);
 
 // A window's statement as its terms say it: its inputs as typed, then its table as shown.
-Statement statementOf(const DocumentTerms &terms, const WorkDetails &details, const QMap<QString, QString> &inputs,
-                      const QStringList &header, const QList<QStringList> &rows);
+Statement statementOf(const DocumentTerms &terms, const WorkDetails &details,
+                      const QMap<QString, QString> &inputs, const QStringList &header,
+                      const QList<QStringList> &rows);
 
 // Every kind of file, the window whose Open… takes it, and how: app/ states them once.
 struct FileKind
@@ -139,11 +140,14 @@ void setFileKinds(QList<FileKind> kinds);
 // file or its printer, whose dialog `caption` names, and writes it whole; throws
 // std::runtime_error saying what went wrong.
 void printPages(QWidget *window, const QString &title, const PaintPages &paint);
-void exportPdf(QWidget *window, const QString &caption, const QString &title, const PaintPages &paint);
-void exportWorkbook(QWidget *window, const QString &caption, const QString &title, const Workbook &book);
+void exportPdf(QWidget *window, const QString &caption, const QString &title,
+               const PaintPages &paint);
+void exportWorkbook(QWidget *window, const QString &caption, const QString &title,
+                    const Workbook &book);
 
 // The work file chosen to open or to save as; empty when cancelled.
-QString chooseWorkFile(QWidget *parent, bool save, const QString &caption, const QString &suggested = {});
+QString chooseWorkFile(QWidget *parent, bool save, const QString &caption,
+                       const QString &suggested = {});
 
 // Reads the file whole and checks it against its kind before anything is touched, then
 // opens it as its kind says. Asked from a window (`from`), only a kind that window opens.

@@ -13,7 +13,8 @@ namespace ratebook::documents {
 QFunctionPointer resolveModuleEntry(const char *module, const char *symbol)
 {
     const QDir programDir(QCoreApplication::applicationDirPath());
-    const QStringList places{programDir.path(), programDir.filePath(QStringLiteral(RATEBOOK_MODULE_DIR))};
+    const QStringList places{programDir.path(),
+                             programDir.filePath(QStringLiteral(RATEBOOK_MODULE_DIR))};
     QString why;
     for (const QString &place : places) {
         QLibrary library(QDir(place).filePath(QString::fromLatin1(module)));
@@ -26,7 +27,9 @@ QFunctionPointer resolveModuleEntry(const char *module, const char *symbol)
             return entry;
         why = library.errorString();
     }
-    throw std::runtime_error(QStringLiteral("%1 could not be loaded (%2)").arg(QLatin1String(module), why).toStdString());
+    throw std::runtime_error(QStringLiteral("%1 could not be loaded (%2)")
+                                 .arg(QLatin1String(module), why)
+                                 .toStdString());
 }
 
 } // namespace ratebook::documents

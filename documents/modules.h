@@ -25,8 +25,9 @@ using PaintPages = std::function<bool(QPagedPaintDevice &device)>;
 
 // ratebook_printing: asks through `dialog` (the platform's print dialog when empty),
 // then paints on the printer chosen.
-using PrintFunction = PrintOutcome (*)(QWidget *parent, QPageSize::PageSizeId paper, const QString &document,
-                                       const PrintDialog &dialog, const PaintPages &paint);
+using PrintFunction = PrintOutcome (*)(QWidget *parent, QPageSize::PageSizeId paper,
+                                       const QString &document, const PrintDialog &dialog,
+                                       const PaintPages &paint);
 inline constexpr char PrintModule[] = "ratebook_printing";
 inline constexpr char PrintSymbol[] = "ratebook_print";
 

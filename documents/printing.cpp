@@ -6,10 +6,10 @@
 #include <QPrintDialog>
 #include <QPrinter>
 
-extern "C" Q_DECL_EXPORT ratebook::documents::PrintOutcome ratebook_print(QWidget *parent, QPageSize::PageSizeId paper,
-                                                                   const QString &document,
-                                                                   const ratebook::documents::PrintDialog &dialog,
-                                                                   const ratebook::documents::PaintPages &paint)
+extern "C" Q_DECL_EXPORT ratebook::documents::PrintOutcome
+ratebook_print(QWidget *parent, QPageSize::PageSizeId paper, const QString &document,
+               const ratebook::documents::PrintDialog &dialog,
+               const ratebook::documents::PaintPages &paint)
 {
     using ratebook::documents::PrintOutcome;
     static_assert(std::is_same_v<decltype(&ratebook_print), ratebook::documents::PrintFunction>);

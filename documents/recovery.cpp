@@ -56,7 +56,8 @@ void RecoveryCopy::setPause(int milliseconds)
 
 QString RecoveryCopy::folder()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/recovery");
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
+           + QStringLiteral("/recovery");
 }
 
 void RecoveryCopy::changed()
@@ -76,7 +77,8 @@ void RecoveryCopy::write()
     if (m_path.isEmpty()) {
         if (!QDir().mkpath(folder()))
             return;
-        m_path = folder() + QLatin1Char('/') + QUuid::createUuid().toString(QUuid::WithoutBraces) + QStringLiteral(".ratebook");
+        m_path = folder() + QLatin1Char('/') + QUuid::createUuid().toString(QUuid::WithoutBraces)
+                 + QStringLiteral(".ratebook");
         m_lock = locked(m_path);
         if (!m_lock) {
             m_path.clear();
@@ -92,8 +94,11 @@ void RecoveryCopy::write()
         const QByteArray bytes = workFileBytes(file);
         const QByteArray noted = QJsonDocument(note).toJson();
         // The copy first: a note always names a whole copy.
-        if (saveWhole(path, [&bytes](QIODevice &out) { return out.write(bytes) == bytes.size(); }).isEmpty()
-            && saveWhole(noteOf(path), [&noted](QIODevice &out) { return out.write(noted) == noted.size(); }).isEmpty())
+        if (saveWhole(path, [&bytes](QIODevice &out) { return out.write(bytes) == bytes.size(); })
+                .isEmpty()
+            && saveWhole(noteOf(path), [&noted](QIODevice &out) {
+                   return out.write(noted) == noted.size();
+               }).isEmpty())
             QMetaObject::invokeMethod(this, &RecoveryCopy::written, Qt::QueuedConnection);
     });
 }
@@ -127,9 +132,11 @@ QList<LeftCopy> leftCopies()
         if (!lock)
             continue; // a program running now keeps it
         QFile noted(noteOf(path));
-        const QJsonObject note = noted.open(QIODevice::ReadOnly) ? QJsonDocument::fromJson(noted.readAll()).object()
-                                                                   : QJsonObject();
-        const QDateTime changed = QDateTime::fromString(note.value(QStringLiteral("changed")).toString(), Qt::ISODate);
+        const QJsonObject note = noted.open(QIODevice::ReadOnly)
+                                     ? QJsonDocument::fromJson(noted.readAll()).object()
+                                     : QJsonObject();
+        const QDateTime changed = QDateTime::fromString(
+            note.value(QStringLiteral("changed")).toString(), Qt::ISODate);
         copies << LeftCopy{path, note.value(QStringLiteral("source")).toString(),
                            changed.isValid() ? changed : QFileInfo(path).lastModified(), lock};
     }

@@ -16,7 +16,8 @@ QString saveWhole(const QString &path, const std::function<bool(QIODevice &)> &w
     // file in place of the earlier one. Cancelled, the temporary file is removed.
     if (!write(out) || !out.flush() || out.error() != QFileDevice::NoError) {
         out.cancelWriting();
-        return QCoreApplication::translate("WorkFile", "not all of it could be written; the disk may be full");
+        return QCoreApplication::translate("WorkFile",
+                                           "not all of it could be written; the disk may be full");
     }
     return out.commit() ? QString() : out.errorString();
 }

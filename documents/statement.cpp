@@ -40,14 +40,22 @@ bool isFigureColumn(const QList<QStringList> &rows, qsizetype column)
 class Layout
 {
 public:
-    Layout(QPagedPaintDevice &device, qreal width) : m_device(device), m_width(width), m_mm(device.logicalDpiY() / 25.4) {}
+    Layout(QPagedPaintDevice &device, qreal width)
+        : m_device(device), m_width(width), m_mm(device.logicalDpiY() / 25.4)
+    { }
 
     qreal mm(qreal millimetres) const { return millimetres * m_mm; }
     QFont font(qreal points, bool bold = false) const { return kit::sansFont(points, bold); }
     qreal lineHeight(const QFont &f) const { return QFontMetricsF(f, &m_device).height(); }
-    qreal textWidth(const QFont &f, const QString &text) const { return QFontMetricsF(f, &m_device).horizontalAdvance(text); }
+    qreal textWidth(const QFont &f, const QString &text) const
+    {
+        return QFontMetricsF(f, &m_device).horizontalAdvance(text);
+    }
 
-    void space(qreal millimetres) { m_lines.push_back({mm(millimetres), [](QPainter &, qreal) {}}); }
+    void space(qreal millimetres)
+    {
+        m_lines.push_back({mm(millimetres), [](QPainter &, qreal) {}});
+    }
 
     void text(const QString &text, const QFont &f, Qt::Alignment alignment = Qt::AlignLeft)
     {
@@ -62,11 +70,13 @@ public:
     void paragraph(const QString &text, const QFont &f)
     {
         const QRectF room(0, 0, m_width, 1e6);
-        const qreal height = QFontMetricsF(f, &m_device).boundingRect(room, Qt::TextWordWrap, text).height()
-                             + lineHeight(f) * 0.4;
+        const qreal height
+            = QFontMetricsF(f, &m_device).boundingRect(room, Qt::TextWordWrap, text).height()
+              + lineHeight(f) * 0.4;
         m_lines.push_back({height, [=, width = m_width](QPainter &p, qreal top) {
             p.setFont(f);
-            p.drawText(QRectF(0, top, width, height), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, text);
+            p.drawText(QRectF(0, top, width, height),
+                       Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, text);
         }});
     }
 
@@ -82,9 +92,11 @@ public:
         for (const auto &field : fields) {
             m_lines.push_back({height, [=, width = m_width](QPainter &p, qreal top) {
                 p.setFont(label);
-                p.drawText(QRectF(0, top, indent, height), Qt::AlignLeft | Qt::AlignVCenter, field.first);
+                p.drawText(QRectF(0, top, indent, height), Qt::AlignLeft | Qt::AlignVCenter,
+                           field.first);
                 p.setFont(value);
-                p.drawText(QRectF(indent, top, width - indent, height), Qt::AlignLeft | Qt::AlignVCenter, field.second);
+                p.drawText(QRectF(indent, top, width - indent, height),
+                           Qt::AlignLeft | Qt::AlignVCenter, field.second);
             }});
         }
     }
@@ -108,8 +120,10 @@ public:
         for (qsizetype c = 0; c < columns; ++c) {
             widths[c] = textWidth(bold, header[c]);
             for (qsizetype r = 0; r < rows.size(); ++r)
-                widths[c] = std::max(widths[c], textWidth(boldRow[r] ? bold : body, rows[r].value(c)));
-            const bool figures = t.figureColumns.isEmpty() ? isFigureColumn(rows, c) : t.figureColumns.contains(c);
+                widths[c] = std::max(widths[c],
+                                     textWidth(boldRow[r] ? bold : body, rows[r].value(c)));
+            const bool figures = t.figureColumns.isEmpty() ? isFigureColumn(rows, c)
+                                                           : t.figureColumns.contains(c);
             align[c] = (figures ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
         }
         qreal natural = std::accumulate(widths.begin(), widths.end(), gap * qreal(columns - 1));
@@ -120,8 +134,8 @@ public:
         }
         const qreal smallest = 0.8; // of the font, before a column wraps
         if (natural * smallest > m_width && wrapped >= 0) {
-            const qreal narrowed = std::max({widths[wrapped] - (natural - m_width / smallest), m_width / 4,
-                                             textWidth(bold, header[wrapped])});
+            const qreal narrowed = std::max({widths[wrapped] - (natural - m_width / smallest),
+                                             m_width / 4, textWidth(bold, header[wrapped])});
             natural -= widths[wrapped] - narrowed;
             widths[wrapped] = narrowed;
         } else {
@@ -135,19 +149,23 @@ public:
             left[c] = left[c - 1] + (widths[c - 1] + gap) * scale;
 
         const qreal single = lineHeight(body) * 1.5;
-        auto row = [=, this, width = m_width](const QStringList &cells, const QFont &f, bool ruleBelow) {
+        auto row = [=, this, width = m_width](const QStringList &cells, const QFont &f,
+                                              bool ruleBelow) {
             qreal height = single;
             const QString &words = cells.value(wrapped);
             if (wrapped >= 0 && textWidth(f, words) > widths[wrapped] * scale) {
                 const QRectF room(0, 0, widths[wrapped] * scale, 1e6);
-                height = std::max(height, QFontMetricsF(f, &m_device).boundingRect(room, Qt::TextWordWrap, words).height()
-                                              + lineHeight(f) * 0.5);
+                height = std::max(
+                    height,
+                    QFontMetricsF(f, &m_device).boundingRect(room, Qt::TextWordWrap, words).height()
+                        + lineHeight(f) * 0.5);
             }
             return Line{height, [=](QPainter &p, qreal top) {
                 p.setFont(f);
                 for (qsizetype c = 0; c < columns; ++c) {
                     const int wrap = c == wrapped ? Qt::TextWordWrap : 0;
-                    p.drawText(QRectF(left[c], top, widths[c] * scale, height), int(align[c]) | wrap, cells.value(c));
+                    p.drawText(QRectF(left[c], top, widths[c] * scale, height),
+                               int(align[c]) | wrap, cells.value(c));
                 }
                 if (ruleBelow)
                     p.drawLine(QPointF(0, top + height), QPointF(width, top + height));
@@ -173,8 +191,10 @@ public:
             for (qsizetype i = 0; i < signers.size(); ++i) {
                 const qreal x = column * qreal(i), base = top + room;
                 p.drawLine(QPointF(x, base), QPointF(x + rule, base));
-                p.drawText(QRectF(x, base, column, caption), Qt::AlignLeft | Qt::AlignVCenter, signers[i].first);
-                p.drawText(QRectF(x, base + caption, column, caption), Qt::AlignLeft | Qt::AlignVCenter, signers[i].second);
+                p.drawText(QRectF(x, base, column, caption), Qt::AlignLeft | Qt::AlignVCenter,
+                           signers[i].first);
+                p.drawText(QRectF(x, base + caption, column, caption),
+                           Qt::AlignLeft | Qt::AlignVCenter, signers[i].second);
             }
         }});
     }
@@ -200,9 +220,10 @@ public:
     {
         text(s.title, font(16, true), Qt::AlignHCenter);
         space(4);
-        fields(QList<std::pair<QString, QString>>{{QStringLiteral("Name of work:"), s.details.work},
-                                                  {QStringLiteral("Place:"), s.details.place},
-                                                  {QStringLiteral("Date:"), QLocale().toString(s.date, QLocale::LongFormat)}}
+        fields(QList<std::pair<QString, QString>>{
+                   {QStringLiteral("Name of work:"), s.details.work},
+                   {QStringLiteral("Place:"), s.details.place},
+                   {QStringLiteral("Date:"), QLocale().toString(s.date, QLocale::LongFormat)}}
                + s.fields);
         for (qsizetype i = 0; i < s.tables.size(); ++i) {
             space(i == 0 ? 5 : 6);
@@ -250,10 +271,13 @@ public:
             painter.setFont(small);
             const qreal top = heading.isEmpty() ? 0 : band();
             if (heading.isEmpty()) {
-                painter.drawText(QRectF(0, pageHeight - band(), m_width, band()), Qt::AlignHCenter | Qt::AlignBottom, number);
+                painter.drawText(QRectF(0, pageHeight - band(), m_width, band()),
+                                 Qt::AlignHCenter | Qt::AlignBottom, number);
             } else {
-                painter.drawText(QRectF(0, 0, m_width, band() / 2), Qt::AlignLeft | Qt::AlignTop, heading);
-                painter.drawText(QRectF(0, 0, m_width, band() / 2), Qt::AlignRight | Qt::AlignTop, number);
+                painter.drawText(QRectF(0, 0, m_width, band() / 2), Qt::AlignLeft | Qt::AlignTop,
+                                 heading);
+                painter.drawText(QRectF(0, 0, m_width, band() / 2), Qt::AlignRight | Qt::AlignTop,
+                                 number);
             }
             const qsizetype start = pageStarts[page];
             const qsizetype end = page + 1 < pages ? pageStarts[page + 1] : m_lines.size();
@@ -272,7 +296,10 @@ public:
 
 private:
     qreal band() const { return lineHeight(font(8.5)) * 2; }
-    qreal repeated(qsizetype line) const { return m_lines[line].header >= 0 ? m_lines[m_lines[line].header].height : 0; }
+    qreal repeated(qsizetype line) const
+    {
+        return m_lines[line].header >= 0 ? m_lines[m_lines[line].header].height : 0;
+    }
 
     QPagedPaintDevice &m_device;
     qreal m_width;
@@ -289,7 +316,8 @@ void setMargins(QPagedPaintDevice &device)
 
 QPageSize::PageSizeId localPaperSize()
 {
-    return QLocale().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter : QPageSize::A4;
+    return QLocale().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter
+                                                                      : QPageSize::A4;
 }
 
 bool paintStatement(QPagedPaintDevice &device, const Statement &s)
@@ -332,7 +360,8 @@ bool paintBundle(QPagedPaintDevice &device, const FacePage &face, const QList<St
     }
     const QList<qsizetype> pageStarts = layout.paginate(area.height());
     for (qsizetype i = 0; i < parts.size(); ++i)
-        (*firstPages)[i] = std::upper_bound(pageStarts.begin(), pageStarts.end(), partStarts[i]) - pageStarts.begin();
+        (*firstPages)[i] = std::upper_bound(pageStarts.begin(), pageStarts.end(), partStarts[i])
+                           - pageStarts.begin();
     return layout.paint(area.height(), pageStarts, face.work);
 }
 

@@ -26,7 +26,8 @@ WorkbookCell textCell(const QString &text, bool bold)
 
 WorkbookCell moneyCell(std::int64_t paise, const QString &formula, const QString &words)
 {
-    const QString format = words.isEmpty() ? QStringLiteral("##,##0.00") : QStringLiteral("##,##0.00\"%1\"").arg(words);
+    const QString format = words.isEmpty() ? QStringLiteral("##,##0.00")
+                                           : QStringLiteral("##,##0.00\"%1\"").arg(words);
     return {QString(), double(paise) / 100, format, false, formula, true};
 }
 
@@ -86,7 +87,8 @@ QList<QList<WorkbookCell>> figureRows(const StatementTable &t)
             if (figure)
                 cells << WorkbookCell{QString(), figure->number, TableFormat, false, {}};
             else
-                cells << textCell(t.rows[r].value(c).trimmed().isEmpty() ? QString() : t.rows[r].value(c));
+                cells << textCell(t.rows[r].value(c).trimmed().isEmpty() ? QString()
+                                                                         : t.rows[r].value(c));
             if (hasUnits[c])
                 cells << textCell(figure ? figure->unit : QString());
         }
@@ -114,12 +116,15 @@ WorkbookCell typedCell(const QString &typed)
 QList<QList<WorkbookCell>> statementHead(const Statement &s)
 {
     QList<QList<WorkbookCell>> rows{boldRow({s.title})};
-    const QStringList labels{QStringLiteral("Name of work"), QStringLiteral("Place"), QStringLiteral("Date")};
-    const QStringList values{s.details.work, s.details.place, QLocale().toString(s.date, QLocale::LongFormat)};
+    const QStringList labels{QStringLiteral("Name of work"), QStringLiteral("Place"),
+                             QStringLiteral("Date")};
+    const QStringList values{s.details.work, s.details.place,
+                             QLocale().toString(s.date, QLocale::LongFormat)};
     for (int i = 0; i < 3; ++i)
         rows << QList<WorkbookCell>{textCell(labels[i], true), textCell(values[i])};
     for (const auto &[label, value] : s.fields)
-        rows << QList<WorkbookCell>{textCell(QString(label).remove(QLatin1Char(':')), true), textCell(value)};
+        rows << QList<WorkbookCell>{textCell(QString(label).remove(QLatin1Char(':')), true),
+                                    textCell(value)};
     return rows << QList<WorkbookCell>{};
 }
 
@@ -127,7 +132,8 @@ Workbook statementWorkbook(const Statement &statement)
 {
     Workbook book;
     for (const StatementTable &table : statement.tables) {
-        WorkbookSheet sheet{table.title, book.isEmpty() ? statementHead(statement) : QList<QList<WorkbookCell>>()};
+        WorkbookSheet sheet{table.title, book.isEmpty() ? statementHead(statement)
+                                                        : QList<QList<WorkbookCell>>()};
         if (table.typed) {
             sheet.rows << boldRow(table.header);
             for (const QStringList &row : table.rows)

@@ -45,7 +45,8 @@ public:
     {
         if (cell.format.isEmpty() && !cell.bold && !wraps(cell))
             return nullptr;
-        lxw_format *&format = m_made[cell.format + QLatin1Char(cell.bold ? 'b' : 'r') + QLatin1Char(wraps(cell) ? 'w' : 'l')];
+        lxw_format *&format = m_made[cell.format + QLatin1Char(cell.bold ? 'b' : 'r')
+                                     + QLatin1Char(wraps(cell) ? 'w' : 'l')];
         if (!format) {
             format = workbook_add_format(m_workbook);
             if (cell.bold)
@@ -81,7 +82,8 @@ struct MoneyRun
 
 void groupInLakhs(lxw_workbook *workbook, lxw_worksheet *worksheet, const QList<MoneyRun> &runs)
 {
-    // From the largest down: 10^11, 10^9, a crore, a lakh; below a lakh, thousands are lakhs' groups.
+    // From the largest down: 10^11, 10^9, a crore, a lakh; below a lakh, thousands are lakhs'
+    // groups.
     const char *const sizes[] = {"100000000000", "1000000000", "10000000", "100000"};
     QHash<QString, lxw_format *> made;
     for (const MoneyRun &run : runs) {
@@ -89,19 +91,23 @@ void groupInLakhs(lxw_workbook *workbook, lxw_worksheet *worksheet, const QList<
         lxw_rowcol_to_cell(name, run.first, run.column);
         const QString first = QString::fromLatin1(name);
         for (int groups = 5; groups >= 2; --groups) {
-            const QString code = QStringLiteral("##\\,").repeated(groups) + QStringLiteral("##0.00") + run.words;
+            const QString code = QStringLiteral("##\\,").repeated(groups) + QStringLiteral("##0.00")
+                                 + run.words;
             lxw_format *&format = made[code];
             if (!format) {
                 format = workbook_add_format(workbook);
                 format_set_num_format(format, code.toUtf8().constData());
             }
-            const QByteArray rule = QStringLiteral("ABS(%1)>=%2").arg(first, QLatin1String(sizes[5 - groups])).toUtf8();
+            const QByteArray rule = QStringLiteral("ABS(%1)>=%2")
+                                        .arg(first, QLatin1String(sizes[5 - groups]))
+                                        .toUtf8();
             lxw_conditional_format condition{};
             condition.type = LXW_CONDITIONAL_TYPE_FORMULA;
             condition.value_string = const_cast<char *>(rule.constData());
             condition.format = format;
             condition.stop_if_true = LXW_TRUE;
-            worksheet_conditional_format_range(worksheet, run.first, run.column, run.last, run.column, &condition);
+            worksheet_conditional_format_range(worksheet, run.first, run.column, run.last,
+                                               run.column, &condition);
         }
     }
 }
@@ -118,7 +124,10 @@ QString wordsOf(const WorkbookCell &cell)
 class PointDecimals
 {
 public:
-    PointDecimals() : m_previous(std::setlocale(LC_NUMERIC, nullptr)) { std::setlocale(LC_NUMERIC, "C"); }
+    PointDecimals() : m_previous(std::setlocale(LC_NUMERIC, nullptr))
+    {
+        std::setlocale(LC_NUMERIC, "C");
+    }
     ~PointDecimals() { std::setlocale(LC_NUMERIC, m_previous.c_str()); }
 
 private:
@@ -127,9 +136,11 @@ private:
 
 } // namespace
 
-extern "C" Q_DECL_EXPORT bool ratebook_writeWorkbook(const ratebook::documents::Workbook &book, const QString &path, QString *error)
+extern "C" Q_DECL_EXPORT bool ratebook_writeWorkbook(const ratebook::documents::Workbook &book,
+                                                     const QString &path, QString *error)
 {
-    static_assert(std::is_same_v<decltype(&ratebook_writeWorkbook), ratebook::documents::WorkbookFunction>);
+    static_assert(
+        std::is_same_v<decltype(&ratebook_writeWorkbook), ratebook::documents::WorkbookFunction>);
     const PointDecimals pointDecimals;
     lxw_workbook *workbook = workbook_new(path.toLocal8Bit().constData());
     if (!workbook) {
@@ -139,7 +150,8 @@ extern "C" Q_DECL_EXPORT bool ratebook_writeWorkbook(const ratebook::documents::
     Formats formats(workbook);
 
     for (const ratebook::documents::WorkbookSheet &sheet : book) {
-        lxw_worksheet *worksheet = workbook_add_worksheet(workbook, sheet.name.toUtf8().constData());
+        lxw_worksheet *worksheet = workbook_add_worksheet(workbook,
+                                                          sheet.name.toUtf8().constData());
         QList<qsizetype> widths;
         QList<MoneyRun> money;
         QHash<QString, qsizetype> lastRun; // by column and words, its place in `money` plus one
@@ -149,15 +161,18 @@ extern "C" Q_DECL_EXPORT bool ratebook_writeWorkbook(const ratebook::documents::
                 const auto row = lxw_row_t(r);
                 const auto column = lxw_col_t(c);
                 if (!cell.formula.isEmpty() && !cell.number)
-                    worksheet_write_formula_str(worksheet, row, column, cell.formula.toUtf8().constData(),
-                                                formats.of(cell), cell.text.toUtf8().constData());
+                    worksheet_write_formula_str(worksheet, row, column,
+                                                cell.formula.toUtf8().constData(), formats.of(cell),
+                                                cell.text.toUtf8().constData());
                 else if (!cell.formula.isEmpty())
-                    worksheet_write_formula_num(worksheet, row, column, cell.formula.toUtf8().constData(),
-                                                formats.of(cell), *cell.number);
+                    worksheet_write_formula_num(worksheet, row, column,
+                                                cell.formula.toUtf8().constData(), formats.of(cell),
+                                                *cell.number);
                 else if (cell.number)
                     worksheet_write_number(worksheet, row, column, *cell.number, formats.of(cell));
                 else if (!cell.text.isEmpty())
-                    worksheet_write_string(worksheet, row, column, cell.text.toUtf8().constData(), formats.of(cell));
+                    worksheet_write_string(worksheet, row, column, cell.text.toUtf8().constData(),
+                                           formats.of(cell));
                 if (cell.money) {
                     // The last run of the column with these words goes on, or a new one starts.
                     qsizetype &last = lastRun[QString::number(column) + wordsOf(cell)];
@@ -176,7 +191,8 @@ extern "C" Q_DECL_EXPORT bool ratebook_writeWorkbook(const ratebook::documents::
         groupInLakhs(workbook, worksheet, money);
         // In characters of the default font, with a little room for bold.
         for (qsizetype c = 0; c < widths.size(); ++c)
-            worksheet_set_column(worksheet, lxw_col_t(c), lxw_col_t(c), double(widths[c]) * 1.1 + 2, nullptr);
+            worksheet_set_column(worksheet, lxw_col_t(c), lxw_col_t(c), double(widths[c]) * 1.1 + 2,
+                                 nullptr);
     }
     const lxw_error result = workbook_close(workbook);
     if (result != LXW_NO_ERROR)

@@ -48,7 +48,9 @@ QJsonObject readObject(const QString &path)
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
     if (error.error != QJsonParseError::NoError)
-        refuse(path, tr("it is not a ratebook file (%1 at byte %2)").arg(error.errorString()).arg(error.offset));
+        refuse(path, tr("it is not a ratebook file (%1 at byte %2)")
+                         .arg(error.errorString())
+                         .arg(error.offset));
     if (!document.isObject())
         refuse(path, tr("it is not a ratebook file (no object at the top)"));
     return document.object();
@@ -60,7 +62,8 @@ QString keyName(const QString &group, const QString &key)
 }
 
 // Exactly the keys expected: a key we do not know could be a value this version would drop.
-void checkKeys(const QString &path, const QJsonObject &object, const QStringList &expected, const QString &group)
+void checkKeys(const QString &path, const QJsonObject &object, const QStringList &expected,
+               const QString &group)
 {
     for (const QString &key : expected) {
         if (!object.contains(key))
@@ -68,13 +71,15 @@ void checkKeys(const QString &path, const QJsonObject &object, const QStringList
     }
     for (auto it = object.begin(); it != object.end(); ++it) {
         if (!expected.contains(it.key()))
-            refuse(path, tr("it has %1, which is not part of a ratebook file").arg(keyName(group, it.key())));
+            refuse(path, tr("it has %1, which is not part of a ratebook file")
+                             .arg(keyName(group, it.key())));
     }
 }
 
 // The value of `key` as a text (QString) or a tick (bool), or the file is bad.
-template <class T>
-T valueOf(const QString &path, const QJsonObject &object, const QString &key, const QString &group = {})
+template<class T>
+T valueOf(const QString &path, const QJsonObject &object, const QString &key,
+          const QString &group = {})
 {
     const QJsonValue value = object.value(key);
     if constexpr (std::is_same_v<T, bool>) {
@@ -85,12 +90,15 @@ T valueOf(const QString &path, const QJsonObject &object, const QString &key, co
         if (!value.isString())
             refuse(path, tr("%1 is not a text").arg(keyName(group, key)));
         if (value.toString().size() > MaxTextLength)
-            refuse(path, tr("%1 is longer than a box holds (%2 characters)").arg(keyName(group, key)).arg(MaxTextLength));
+            refuse(path, tr("%1 is longer than a box holds (%2 characters)")
+                             .arg(keyName(group, key))
+                             .arg(MaxTextLength));
         return value.toString();
     }
 }
 
-QJsonObject groupOf(const QString &path, const QJsonValue &value, const QString &group, const QStringList &names)
+QJsonObject groupOf(const QString &path, const QJsonValue &value, const QString &group,
+                    const QStringList &names)
 {
     if (!value.isObject())
         refuse(path, tr("%1 is not a group of named values").arg(keyName({}, group)));
@@ -99,8 +107,9 @@ QJsonObject groupOf(const QString &path, const QJsonValue &value, const QString 
     return object;
 }
 
-template <class T>
-QMap<QString, T> readGroup(const QString &path, const QJsonObject &top, const QString &group, const QStringList &names)
+template<class T>
+QMap<QString, T> readGroup(const QString &path, const QJsonObject &top, const QString &group,
+                           const QStringList &names)
 {
     const QJsonObject object = groupOf(path, top.value(group), group, names);
     QMap<QString, T> values;
@@ -127,8 +136,11 @@ int checkedVersion(const QString &path, const QJsonObject &top)
     if (version < 1 || version != std::floor(version))
         refuse(path, tr("\"version\" is not a whole number from 1 up"));
     if (version > WorkFileVersion)
-        throw WorkFileError(tr("\"%1\" was saved by a newer ratebook (file version %2); this one reads version %3.")
-                                .arg(shownPath(path)).arg(version).arg(WorkFileVersion));
+        throw WorkFileError(
+            tr("\"%1\" was saved by a newer ratebook (file version %2); this one reads version %3.")
+                .arg(shownPath(path))
+                .arg(version)
+                .arg(WorkFileVersion));
     return int(version);
 }
 
@@ -150,8 +162,8 @@ void refuse(const QString &path, const QString &why)
     throw WorkFileError(tr("\"%1\" cannot be opened: %2.").arg(shownPath(path), why));
 }
 
-QMap<QString, QString> checkedTexts(const QString &path, const QJsonValue &value, const QString &group,
-                                    const QStringList &names)
+QMap<QString, QString> checkedTexts(const QString &path, const QJsonValue &value,
+                                    const QString &group, const QStringList &names)
 {
     return readGroup<QString>(path, QJsonObject{{group, value}}, group, names);
 }
@@ -162,7 +174,8 @@ QJsonObject checkedObject(const QString &path, const QJsonValue &value, const QS
     return groupOf(path, value, group, keys);
 }
 
-QString checkedText(const QString &path, const QJsonObject &object, const QString &key, const QString &group)
+QString checkedText(const QString &path, const QJsonObject &object, const QString &key,
+                    const QString &group)
 {
     return valueOf<QString>(path, object, key, group);
 }
@@ -193,7 +206,8 @@ WorkFile readWorkFile(const QString &path, const FileLayout &layout)
     checkKeys(path, top, keys, {});
     file.details.work = valueOf<QString>(path, top, QStringLiteral("work"));
     file.details.place = valueOf<QString>(path, top, QStringLiteral("place"));
-    file.saved = QDateTime::fromString(valueOf<QString>(path, top, QStringLiteral("saved")), Qt::ISODate);
+    file.saved = QDateTime::fromString(valueOf<QString>(path, top, QStringLiteral("saved")),
+                                       Qt::ISODate);
     if (!file.saved.isValid())
         refuse(path, tr("\"saved\" is not a date and time"));
     file.texts = readGroup<QString>(path, top, QStringLiteral("texts"), layout.texts);
@@ -230,10 +244,12 @@ QByteArray workFileBytes(const WorkFile &file)
 void writeWorkFile(const QString &path, const WorkFile &file)
 {
     const QByteArray bytes = workFileBytes(file);
-    const QString failure = saveWhole(path, [&bytes](QIODevice &out) { return out.write(bytes) == bytes.size(); });
+    const QString failure = saveWhole(
+        path, [&bytes](QIODevice &out) { return out.write(bytes) == bytes.size(); });
     if (!failure.isEmpty())
-        throw WorkFileError(tr("\"%1\" could not be saved (%2); any earlier file of that name is as it was.")
-                                .arg(shownPath(path), failure));
+        throw WorkFileError(
+            tr("\"%1\" could not be saved (%2); any earlier file of that name is as it was.")
+                .arg(shownPath(path), failure));
 }
 
 } // namespace ratebook::documents

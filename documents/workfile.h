@@ -37,7 +37,8 @@ struct WorkFile;
 struct FilePart
 {
     QString key;
-    std::function<std::any(const QString &path, const QJsonValue &value, const WorkFile &file)> read;
+    std::function<std::any(const QString &path, const QJsonValue &value, const WorkFile &file)>
+        read;
     int since = 1;
 };
 
@@ -78,11 +79,12 @@ public:
 
 // For a part's check: a group of named texts, exactly `names`; an object of exactly `keys`;
 // one text of an object. Each refuses the file naming what is wrong.
-QMap<QString, QString> checkedTexts(const QString &path, const QJsonValue &value, const QString &group,
-                                    const QStringList &names);
+QMap<QString, QString> checkedTexts(const QString &path, const QJsonValue &value,
+                                    const QString &group, const QStringList &names);
 QJsonObject checkedObject(const QString &path, const QJsonValue &value, const QString &group,
                           const QStringList &keys);
-QString checkedText(const QString &path, const QJsonObject &object, const QString &key, const QString &group);
+QString checkedText(const QString &path, const QJsonObject &object, const QString &key,
+                    const QString &group);
 
 // The kind of work a file holds, checked no further than its version and that the kind
 // is a text.

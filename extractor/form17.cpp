@@ -49,7 +49,8 @@ const char *const ColumnHeaders[] = {"40 MM METAL", "20 MM CHIPS", "BRICKS", "CE
 
 QString caption(const WorkItem &row)
 {
-    return QString::fromLatin1(row.name) + QString(row.blanks, QLatin1Char(' ')) + QString::fromLatin1(row.unit);
+    return QString::fromLatin1(row.name) + QString(row.blanks, QLatin1Char(' '))
+           + QString::fromLatin1(row.unit);
 }
 
 int captionRoom(const QCheckBox *check)
@@ -80,12 +81,14 @@ void fitCaptions(const std::array<QCheckBox *, 12> &checks)
 
 } // namespace
 
-Form17::Form17() : WorkWindow("Form17", QStringLiteral("Material Extractor"), QSize(11595, 5025), Qt::Key_F3)
+Form17::Form17()
+    : WorkWindow("Form17", QStringLiteral("Material Extractor"), QSize(11595, 5025), Qt::Key_F3)
 {
     static_assert(std::size(Places) == ItemCount && ItemCount == WorkItemCount);
     setFont(kit::sansFont(8.25));
 
-    QGroupBox *frame = kit::makeFrame(this, "Frame1", QStringLiteral("Material Listing"), kit::twipsRect(120, 120, 11175, 3135));
+    QGroupBox *frame = kit::makeFrame(this, "Frame1", QStringLiteral("Material Listing"),
+                                      kit::twipsRect(120, 120, 11175, 3135));
 
     for (int i = 0; i < ItemCount; ++i) {
         const WorkItem &row = WorkItems[i];
@@ -119,10 +122,14 @@ Form17::Form17() : WorkWindow("Form17", QStringLiteral("Material Extractor"), QS
     new documents::Document(m_table, document(), {.recompute = [this] { Command1_Click(); }});
 
     const QFont buttonFont = kit::sansFont(8.25, true);
-    m_disableAll = kit::makeButton(this, "desiable", QStringLiteral("&Disable All"), buttonFont, kit::twipsRect(2411, 4575, 1575, 375));
-    m_enableAll = kit::makeButton(this, "Command3", QStringLiteral("&Enable All"), buttonFont, kit::twipsRect(4249, 4575, 1575, 375));
-    m_getMaterial = kit::makeButton(this, "Command1", QStringLiteral("&Get Material"), buttonFont, kit::twipsRect(5929, 4575, 1575, 375));
-    m_close = kit::makeButton(this, "Command2", QStringLiteral("&Close"), buttonFont, kit::twipsRect(7609, 4575, 1575, 375));
+    m_disableAll = kit::makeButton(this, "desiable", QStringLiteral("&Disable All"), buttonFont,
+                                   kit::twipsRect(2411, 4575, 1575, 375));
+    m_enableAll = kit::makeButton(this, "Command3", QStringLiteral("&Enable All"), buttonFont,
+                                  kit::twipsRect(4249, 4575, 1575, 375));
+    m_getMaterial = kit::makeButton(this, "Command1", QStringLiteral("&Get Material"), buttonFont,
+                                    kit::twipsRect(5929, 4575, 1575, 375));
+    m_close = kit::makeButton(this, "Command2", QStringLiteral("&Close"), buttonFont,
+                              kit::twipsRect(7609, 4575, 1575, 375));
     connect(m_disableAll, &QPushButton::clicked, this, &Form17::desiable_Click);
     connect(m_enableAll, &QPushButton::clicked, this, &Form17::Command3_Click);
     connect(m_getMaterial, &QPushButton::clicked, this, &Form17::Command1_Click);
@@ -241,20 +248,23 @@ void Form17::material()
 
 void Form17::reportingFailures(const std::function<void()> &body)
 {
-    kit::reportingFailures(this, body, [](int input) { return QString::fromLatin1(WorkItems[input].name); });
+    kit::reportingFailures(this, body,
+                           [](int input) { return QString::fromLatin1(WorkItems[input].name); });
 }
 
 // All twelve items, each with its quantity as the box shows it (a ticked item's "0"). Item
 // 1's key can open its box while it stays ticked, so which boxes are open is kept apart.
 documents::DocumentTerms Form17::document()
 {
-    documents::DocumentTerms d{.kind = QStringLiteral("quantities"), .title = QStringLiteral("Material Statement"),
-                              .inputsTitle = QStringLiteral("Quantities of work"),
-                              .inputsHeader = {QStringLiteral("Item of work"), QStringLiteral("Quantity"),
-                                               QStringLiteral("Unit")},
-                              .tableTitle = QStringLiteral("Materials needed")};
+    documents::DocumentTerms d{.kind = QStringLiteral("quantities"),
+                               .title = QStringLiteral("Material Statement"),
+                               .inputsTitle = QStringLiteral("Quantities of work"),
+                               .inputsHeader = {QStringLiteral("Item of work"),
+                                                QStringLiteral("Quantity"), QStringLiteral("Unit")},
+                               .tableTitle = QStringLiteral("Materials needed")};
     for (int n = 1; n <= ItemCount; ++n) {
-        d.inputs << documents::KeptInput{QStringLiteral("Text%1").arg(n), QString::fromStdString(itemName(n)),
+        d.inputs << documents::KeptInput{QStringLiteral("Text%1").arg(n),
+                                         QString::fromStdString(itemName(n)),
                                          QString::fromStdString(itemUnit(n))};
         d.ticks << QStringLiteral("Check%1").arg(n);
         d.open << QStringLiteral("Text%1").arg(n);

@@ -75,7 +75,8 @@ std::string number(double value)
 
 // The same sum as a formula: a plain factor is written without its divisor of 1, which leaves
 // a double as it is.
-std::string formula(std::span<const Share> shares, const std::array<std::string, WorkItemCount> &cells)
+std::string formula(std::span<const Share> shares,
+                    const std::array<std::string, WorkItemCount> &cells)
 {
     std::string sum;
     for (const Share &s : shares) {
@@ -133,11 +134,16 @@ MaterialTotals materialTotals(const QuantityTexts &quantities)
 
 MaterialTable materialTableRows(const MaterialTotals &t)
 {
-    auto cell = [](double value, const char *pattern, const char *unit) { return formatNumber(value, pattern) + unit; };
-    auto volume = [&cell](double cubicMetres) { return cell(cubicMetres, VolumePattern, " (Cu.m)"); };
+    auto cell = [](double value, const char *pattern, const char *unit) {
+        return formatNumber(value, pattern) + unit;
+    };
+    auto volume = [&cell](double cubicMetres) {
+        return cell(cubicMetres, VolumePattern, " (Cu.m)");
+    };
     auto cft = [&cell](double cubicFeet) { return cell(cubicFeet, VolumePattern, " (Cft)"); };
     return {{
-        {volume(t.metal40), volume(t.chips20), cell(t.bricks, VolumePattern, " (Nos)"), volume(t.cement), volume(t.sand)},
+        {volume(t.metal40), volume(t.chips20), cell(t.bricks, VolumePattern, " (Nos)"),
+         volume(t.cement), volume(t.sand)},
         {"", "", "", cell(t.cementbags, BagPattern, " (50 Kg. Bags)"), ""},
         {cft(t.metal40cft), cft(t.chips20cft), "", cft(t.cementcft), cft(t.sandcft)},
     }};
@@ -151,12 +157,16 @@ MaterialTable materialTableRows(const QuantityTexts &quantities)
 MaterialTable materialFormulas(const std::array<std::string, WorkItemCount> &cells)
 {
     const auto rounded = [](const std::string &value) { return "ROUND(" + value + ",2)"; };
-    const auto cft = [&](const std::string &sum) { return rounded("(" + sum + ")*" + number(CubicFeetPerCubicMetre)); };
+    const auto cft = [&](const std::string &sum) {
+        return rounded("(" + sum + ")*" + number(CubicFeetPerCubicMetre));
+    };
     const std::string metal40 = formula(Metal40, cells), chips20 = formula(Chips20, cells);
     const std::string cement = formula(Cement, cells), sand = formula(Sand, cells);
-    const std::string bags = "(" + cement + ")*" + number(CementKgPerCubicMetre) + "/" + number(KgPerBag);
+    const std::string bags = "(" + cement + ")*" + number(CementKgPerCubicMetre) + "/"
+                             + number(KgPerBag);
     return {{
-        {rounded(metal40), rounded(chips20), rounded(formula(Bricks, cells)), rounded(cement), rounded(sand)},
+        {rounded(metal40), rounded(chips20), rounded(formula(Bricks, cells)), rounded(cement),
+         rounded(sand)},
         {"", "", "", rounded(bags), ""},
         {cft(metal40), cft(chips20), "", cft(cement), cft(sand)},
     }};

@@ -34,11 +34,14 @@ void messageBox(QWidget *parent, const Message &message)
 
 int questionBox(QWidget *parent, const Question &question)
 {
-    QMessageBox box(QMessageBox::Question, question.title, question.prompt, QMessageBox::NoButton, parent);
+    QMessageBox box(QMessageBox::Question, question.title, question.prompt, QMessageBox::NoButton,
+                    parent);
     QList<QAbstractButton *> buttons;
     for (qsizetype i = 0; i < question.answers.size(); ++i) {
         const bool last = i + 1 == question.answers.size();
-        const auto role = i == 0 ? QMessageBox::AcceptRole : last ? QMessageBox::RejectRole : QMessageBox::DestructiveRole;
+        const auto role = i == 0 ? QMessageBox::AcceptRole
+                          : last ? QMessageBox::RejectRole
+                                 : QMessageBox::DestructiveRole;
         buttons << box.addButton(question.answers[i], role);
     }
     box.setDefaultButton(qobject_cast<QPushButton *>(buttons.value(0)));
@@ -104,7 +107,8 @@ bool formDialog(QWidget *parent, Form &form)
         choice->setEditable(true);
         choice->setLineEdit(edits.back());
         for (const QStringList &suggestion : form.suggestions)
-            choice->addItem(suggestion.join(QStringLiteral(" @ ")) + QStringLiteral(" %"), suggestion);
+            choice->addItem(suggestion.join(QStringLiteral(" @ ")) + QStringLiteral(" %"),
+                            suggestion);
         choice->setCurrentIndex(-1);
         edits.back()->setText(field.value);
         QObject::connect(choice, &QComboBox::activated, &dialog, [choice, &edits](int index) {

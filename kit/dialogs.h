@@ -83,7 +83,8 @@ struct Dialogs
 Dialogs setDialogs(Dialogs replacement);
 const Dialogs &dialogs();
 
-void showMessage(QWidget *parent, const QString &prompt, const QString &title = QStringLiteral("ratebook"));
+void showMessage(QWidget *parent, const QString &prompt,
+                 const QString &title = QStringLiteral("ratebook"));
 int ask(QWidget *parent, const Question &question);
 
 } // namespace ratebook::kit

@@ -43,13 +43,17 @@ public:
             appendRow(row);
     }
 
-    QAction *addCommand(const QString &text, const QKeySequence &shortcut, std::function<void()> run)
+    QAction *addCommand(const QString &text, const QKeySequence &shortcut,
+                        std::function<void()> run)
     {
         return kit::addCommand(this, text, shortcut, std::move(run));
     }
     void addSeparator() { kit::addSeparator(this); }
     QStringList headerTexts() const { return kit::headerTexts(this); }
-    QList<QStringList> rowTexts(bool chosenOnly = false) const { return kit::rowTexts(this, chosenOnly); }
+    QList<QStringList> rowTexts(bool chosenOnly = false) const
+    {
+        return kit::rowTexts(this, chosenOnly);
+    }
 };
 
 } // namespace ratebook::kit

@@ -16,7 +16,8 @@ namespace ratebook::kit {
 QFont sansFont(double points, bool bold)
 {
     QFont font;
-    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial"), QStringLiteral("Helvetica")});
+    font.setFamilies(
+        {QStringLiteral("Liberation Sans"), QStringLiteral("Arial"), QStringLiteral("Helvetica")});
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(points);
     font.setBold(bold);
@@ -45,7 +46,8 @@ int characterCode(const QKeyEvent *event)
     }
     // A control chord types its letter's control character, whatever text the platform
     // gives it; keyboard layouts that move letters move the chord with them.
-    if ((event->modifiers() & Qt::ControlModifier) && event->key() >= Qt::Key_A && event->key() <= Qt::Key_Z)
+    if ((event->modifiers() & Qt::ControlModifier) && event->key() >= Qt::Key_A
+        && event->key() <= Qt::Key_Z)
         return event->key() - Qt::Key_A + 1;
     // Only printable text is typed: X11 gives Delete the text "\x7f" and Tab "\t", yet
     // they edit and move. So do Insert, the arrows and the edit chords Shift+Insert,
@@ -63,7 +65,8 @@ int failuresHeld = 0;
 FailuresHeld::FailuresHeld() { ++failuresHeld; }
 FailuresHeld::~FailuresHeld() { --failuresHeld; }
 
-QString failureMessage(const ComputeError &failure, const std::function<QString(int input)> &boxName)
+QString failureMessage(const ComputeError &failure,
+                       const std::function<QString(int input)> &boxName)
 {
     if (const auto *notANumber = dynamic_cast<const NotANumber *>(&failure)) {
         return QObject::tr("%1 reads \"%2\", which is not a number.")
@@ -83,7 +86,8 @@ void reportingFailures(QWidget *window, const std::function<void()> &body,
     }
 }
 
-QPushButton *makeButton(QWidget *parent, const char *name, const QString &caption, const QFont &font, const QRect &geometry)
+QPushButton *makeButton(QWidget *parent, const char *name, const QString &caption,
+                        const QFont &font, const QRect &geometry)
 {
     auto *button = new QPushButton(caption, parent);
     button->setObjectName(QString::fromLatin1(name));
@@ -94,7 +98,8 @@ QPushButton *makeButton(QWidget *parent, const char *name, const QString &captio
     return button;
 }
 
-QGroupBox *makeFrame(QWidget *parent, const char *name, const QString &caption, const QRect &geometry)
+QGroupBox *makeFrame(QWidget *parent, const char *name, const QString &caption,
+                     const QRect &geometry)
 {
     auto *frame = new QGroupBox(caption, parent);
     frame->setObjectName(QString::fromLatin1(name));
@@ -103,10 +108,13 @@ QGroupBox *makeFrame(QWidget *parent, const char *name, const QString &caption, 
     // The caption sits on the frame's top line and the inside starts right under it, so
     // that controls placed near the top stay clear of the line.
     const int half = QFontMetrics(frame->font()).height() / 2;
-    frame->setStyleSheet(QStringLiteral(
-        "QGroupBox#%1 { border: 1px solid palette(mid); border-radius: 3px; margin-top: %2px; }"
-        "QGroupBox#%1::title { subcontrol-origin: margin; left: 6px; padding: 0 2px; color: rgb(0, 0, 64); }")
-        .arg(frame->objectName()).arg(half));
+    frame->setStyleSheet(
+        QStringLiteral(
+            "QGroupBox#%1 { border: 1px solid palette(mid); border-radius: 3px; margin-top: %2px; }"
+            "QGroupBox#%1::title { subcontrol-origin: margin; left: 6px; padding: 0 2px; color: "
+            "rgb(0, 0, 64); }")
+            .arg(frame->objectName())
+            .arg(half));
     return frame;
 }
 
@@ -122,8 +130,8 @@ namespace {
 QMargins frameOf(const QWidget *window)
 {
     const QRect frame = window->frameGeometry(), client = window->geometry();
-    return {client.left() - frame.left(), client.top() - frame.top(), frame.right() - client.right(),
-            frame.bottom() - client.bottom()};
+    return {client.left() - frame.left(), client.top() - frame.top(),
+            frame.right() - client.right(), frame.bottom() - client.bottom()};
 }
 
 // A move places the frame's corner, so the window lands where this puts it only if its frame

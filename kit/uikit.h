@@ -51,7 +51,8 @@ int characterCode(const QKeyEvent *event);
 
 // What the user is told of a failed computation, naming the box through `boxName` (which
 // gets NotANumber::input()).
-QString failureMessage(const ComputeError &failure, const std::function<QString(int input)> &boxName);
+QString failureMessage(const ComputeError &failure,
+                       const std::function<QString(int input)> &boxName);
 
 // Runs a handler's body; a computation that fails abandons it and is reported.
 void reportingFailures(QWidget *window, const std::function<void()> &body,
@@ -69,10 +70,12 @@ public:
 };
 
 // A command button that Enter presses when it has the focus, as Space does.
-QPushButton *makeButton(QWidget *parent, const char *name, const QString &caption, const QFont &font, const QRect &geometry);
+QPushButton *makeButton(QWidget *parent, const char *name, const QString &caption,
+                        const QFont &font, const QRect &geometry);
 
 // A frame grouping controls, its caption in dark blue bold on its top line.
-QGroupBox *makeFrame(QWidget *parent, const char *name, const QString &caption, const QRect &geometry);
+QGroupBox *makeFrame(QWidget *parent, const char *name, const QString &caption,
+                     const QRect &geometry);
 
 // The texts of some boxes, in order, as the computations take them.
 template <class Box, std::size_t N>

@@ -8,13 +8,16 @@
 #include <QCloseEvent>
 #include <QGroupBox>
 
-WorkWindow::WorkWindow(const char *name, const QString &title, const QSize &clientTwips, Qt::Key closeKey)
-    : QWidget(nullptr, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
-    , m_closeKey(closeKey)
+WorkWindow::WorkWindow(const char *name, const QString &title, const QSize &clientTwips,
+                       Qt::Key closeKey)
+    : QWidget(nullptr,
+              Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      m_closeKey(closeKey)
 {
     setObjectName(QString::fromLatin1(name));
     setWindowTitle(title);
-    setFixedSize(ratebook::kit::pixels(clientTwips.width()), ratebook::kit::pixels(clientTwips.height()));
+    setFixedSize(ratebook::kit::pixels(clientTwips.width()),
+                 ratebook::kit::pixels(clientTwips.height()));
     qApp->installEventFilter(this);
 }
 

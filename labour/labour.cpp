@@ -4,7 +4,8 @@
 
 namespace ratebook {
 
-Labour workOutLabour(const std::vector<LabourItem> &items, const std::array<Paise, LabourClassCount> &wagePerDay)
+Labour workOutLabour(const std::vector<LabourItem> &items,
+                     const std::array<Paise, LabourClassCount> &wagePerDay)
 {
     Labour labour;
     labour.wagePerDay = wagePerDay;

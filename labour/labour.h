@@ -51,6 +51,7 @@ struct Labour
 // The days of each line as shown, their sums, and each sum times its class's wage, rounded half
 // away from zero: 10.000 Cum of PCC takes 0.06 x 10 = 0.60 days of a mason 1st class; 125.500
 // Sqm of plaster per 10 Sqm at 1.1 days takes 13.81 days of a mason 2nd class. Throws TooLarge.
-Labour workOutLabour(const std::vector<LabourItem> &items, const std::array<Paise, LabourClassCount> &wagePerDay);
+Labour workOutLabour(const std::vector<LabourItem> &items,
+                     const std::array<Paise, LabourClassCount> &wagePerDay);
 
 } // namespace ratebook

@@ -14,10 +14,18 @@ using documents::WorkbookCell;
 
 namespace {
 
-enum Column { NoColumn, DescriptionColumn, QuantityColumn, UnitColumn, FirstClassColumn, ColumnCount = FirstClassColumn + 4 };
+enum Column {
+    NoColumn,
+    DescriptionColumn,
+    QuantityColumn,
+    UnitColumn,
+    FirstClassColumn,
+    ColumnCount = FirstClassColumn + 4
+};
 
-const char *const Headers[ColumnCount] = {"No.", "Description", "Quantity", "Unit", "Mason 1st class",
-                                          "Mason 2nd class", "Man mazdoor", "Woman mazdoor"};
+const char *const Headers[ColumnCount] = {"No.",         "Description",     "Quantity",
+                                          "Unit",        "Mason 1st class", "Mason 2nd class",
+                                          "Man mazdoor", "Woman mazdoor"};
 const double ColumnTwips[ColumnCount] = {500, 4500, 1150, 650, 1500, 1500, 1500, 1500};
 
 QString text(const std::string &s) { return QString::fromStdString(s); }
@@ -54,23 +62,27 @@ LabourWindow::LabourWindow(QWidget *estimate, const documents::Document &estimat
     m_table = new kit::ReportList(this, "ListView1", kit::sansFont(9.75));
     for (int column = 0; column < ColumnCount; ++column) {
         const bool figures = column == QuantityColumn || column >= FirstClassColumn;
-        m_table->addColumn(QString::fromLatin1(Headers[column]), ColumnTwips[column], figures ? Qt::AlignRight : Qt::AlignLeft);
+        m_table->addColumn(QString::fromLatin1(Headers[column]), ColumnTwips[column],
+                           figures ? Qt::AlignRight : Qt::AlignLeft);
     }
     m_table->header()->setStretchLastSection(true);
     m_table->setAccessibleName(windowTitle());
     m_notes = new QLabel(this);
     m_notes->setObjectName(QStringLiteral("notCounted"));
     m_notes->setWordWrap(true);
-    documents::Document::partOf(estimateDocument, m_table,
-                                {.contents = std::move(contents), .statement = [this] { return statement(); },
-                                 .workbook = [this](const documents::Statement &s) { return workbook(s); }});
+    documents::Document::partOf(
+        estimateDocument, m_table,
+        {.contents = std::move(contents),
+         .statement = [this] { return statement(); },
+         .workbook = [this](const documents::Statement &s) { return workbook(s); }});
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_table, 1);
     layout->addWidget(m_notes);
     resize(kit::pixels(13600), kit::pixels(5000));
 }
 
-void LabourWindow::setItems(std::vector<LabourItem> items, const std::array<Paise, LabourClassCount> &wagePerDay,
+void LabourWindow::setItems(std::vector<LabourItem> items,
+                            const std::array<Paise, LabourClassCount> &wagePerDay,
                             const QStringList &notCounted, const QString &ratesFrom)
 {
     m_items = std::move(items);
@@ -84,8 +96,8 @@ void LabourWindow::setItems(std::vector<LabourItem> items, const std::array<Pais
         return;
     }
     for (const LabourLine &line : m_labour->lines) {
-        QStringList cells{text(line.item->number), text(line.item->description), text(fixedText(line.item->quantity, 3)),
-                          text(line.item->unit)};
+        QStringList cells{text(line.item->number), text(line.item->description),
+                          text(fixedText(line.item->quantity, 3)), text(line.item->unit)};
         for (const std::optional<Days> &d : line.days)
             cells << (d ? days(*d) : QString());
         m_table->addTopLevelItem(new QTreeWidgetItem(cells));
@@ -94,10 +106,13 @@ void LabourWindow::setItems(std::vector<LabourItem> items, const std::array<Pais
         m_table->addTopLevelItem(new QTreeWidgetItem(totalRow(*m_labour, row)));
     for (int column = 0; column < ColumnCount; ++column) {
         for (int r = 0; r < m_table->topLevelItemCount(); ++r)
-            m_table->topLevelItem(r)->setTextAlignment(column, Qt::Alignment(m_table->headerItem()->textAlignment(column)));
+            m_table->topLevelItem(r)->setTextAlignment(
+                column, Qt::Alignment(m_table->headerItem()->textAlignment(column)));
     }
-    m_notes->setText(notCounted.isEmpty() ? QString() : tr("Not counted, having no labour in the data sheet: %1.")
-                                                            .arg(notCounted.join(QStringLiteral(", "))));
+    m_notes->setText(notCounted.isEmpty()
+                         ? QString()
+                         : tr("Not counted, having no labour in the data sheet: %1.")
+                               .arg(notCounted.join(QStringLiteral(", "))));
 }
 
 documents::Statement LabourWindow::statement() const
@@ -133,9 +148,14 @@ documents::Workbook LabourWindow::workbook(const documents::Statement &s) const
                 continue;
             }
             const bool paise = !item && r - qsizetype(m_items.size()) != TotalDays;
-            const QString format = column == QuantityColumn ? QStringLiteral("0.000") : QStringLiteral("0.00");
+            const QString format = column == QuantityColumn ? QStringLiteral("0.000")
+                                                            : QStringLiteral("0.00");
             cells << (paise ? documents::moneyCell(parseFixed(cell.toStdString(), 2))
-                            : WorkbookCell{{}, QString(cell).remove(QLatin1Char(',')).toDouble(), format, false, {}});
+                            : WorkbookCell{{},
+                                           QString(cell).remove(QLatin1Char(',')).toDouble(),
+                                           format,
+                                           false,
+                                           {}});
         }
         sheet.rows << cells;
     }

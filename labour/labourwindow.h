@@ -25,7 +25,8 @@ public:
                  std::function<ratebook::documents::WorkFile()> contents);
 
     // The items counted, the wages at the costs used, and the names of those not counted.
-    void setItems(std::vector<ratebook::LabourItem> items, const std::array<ratebook::Paise, ratebook::LabourClassCount> &wagePerDay,
+    void setItems(std::vector<ratebook::LabourItem> items,
+                  const std::array<ratebook::Paise, ratebook::LabourClassCount> &wagePerDay,
                   const QStringList &notCounted, const QString &ratesFrom);
     // As printed: also a part of the whole estimate, where it has lines.
     ratebook::documents::Statement statement() const;

@@ -16,8 +16,14 @@ using Model = MeasurementModel;
 
 namespace {
 
-QString cell(int column, int row) { return QString(QLatin1Char(char('A' + column))) + QString::number(row + 1); }
-QString range(int column, int first, int last) { return cell(column, first) + QLatin1Char(':') + cell(column, last); }
+QString cell(int column, int row)
+{
+    return QString(QLatin1Char(char('A' + column))) + QString::number(row + 1);
+}
+QString range(int column, int first, int last)
+{
+    return cell(column, first) + QLatin1Char(':') + cell(column, last);
+}
 
 WorkbookCell quantityCell(const QString &shown, const QString &formula)
 {
@@ -27,21 +33,28 @@ WorkbookCell quantityCell(const QString &shown, const QString &formula)
 // SUM of the quantities from row `first` to `last`, or none when there are none.
 QString sumOf(int first, int last)
 {
-    return first > last ? QStringLiteral("0") : QStringLiteral("SUM(%1)").arg(range(Model::QuantityColumn, first, last));
+    return first > last ? QStringLiteral("0")
+                        : QStringLiteral("SUM(%1)").arg(range(Model::QuantityColumn, first, last));
 }
 
 } // namespace
 
 documents::Statement MeasurementWindow::statement() const
 {
-    documents::StatementTable table{{}, kit::headerTexts(m_view), kit::rowTexts(m_view), {}, {}, false};
+    documents::StatementTable table{{},   kit::headerTexts(m_view), kit::rowTexts(m_view), {}, {},
+                                    false};
     for (int column = Model::NosColumn; column <= Model::QuantityColumn; ++column)
         table.figureColumns << column;
     for (int row = 0; row < m_model->rowCount(); ++row) {
         if (m_model->rowKind(row) != Model::RowKind::Line)
             table.boldRows << row;
     }
-    return {windowTitle(), documents::Document::of(this)->details(), QDate::currentDate(), {}, {table}, {}};
+    return {windowTitle(),
+            documents::Document::of(this)->details(),
+            QDate::currentDate(),
+            {},
+            {table},
+            {}};
 }
 
 documents::Workbook MeasurementWindow::workbook(const documents::Statement &) const
@@ -65,7 +78,8 @@ documents::WorkbookSheet MeasurementWindow::workbookSheet(int *first) const
         const auto kind = m_model->rowKind(row);
         const bool bold = kind != Model::RowKind::Line;
         cells[Model::NoColumn] = documents::textCell(shown[Model::NoColumn], bold);
-        cells[Model::ParticularsColumn] = documents::textCell(shown[Model::ParticularsColumn], bold);
+        cells[Model::ParticularsColumn] = documents::textCell(shown[Model::ParticularsColumn],
+                                                              bold);
         cells[Model::UnitColumn] = documents::textCell(shown[Model::UnitColumn], bold);
         switch (kind) {
         case Model::RowKind::Item:
@@ -77,16 +91,19 @@ documents::WorkbookSheet MeasurementWindow::workbookSheet(int *first) const
                 cells[column] = documents::typedCell(shown[column]);
             if (!shown[Model::QuantityColumn].isEmpty()) {
                 const QString product = QStringLiteral("ROUND(PRODUCT(%1:%2),2)")
-                                            .arg(cell(Model::NosColumn, r), cell(Model::DepthColumn, r));
+                                            .arg(cell(Model::NosColumn, r),
+                                                 cell(Model::DepthColumn, r));
                 cells[Model::QuantityColumn] = quantityCell(shown[Model::QuantityColumn], product);
             }
             break;
         case Model::RowKind::Gross:
             deductions = r + 1;
-            cells[Model::QuantityColumn] = quantityCell(shown[Model::QuantityColumn], sumOf(lines, r - 1));
+            cells[Model::QuantityColumn] = quantityCell(shown[Model::QuantityColumn],
+                                                        sumOf(lines, r - 1));
             break;
         case Model::RowKind::Deductions:
-            cells[Model::QuantityColumn] = quantityCell(shown[Model::QuantityColumn], sumOf(deductions, r - 1));
+            cells[Model::QuantityColumn] = quantityCell(shown[Model::QuantityColumn],
+                                                        sumOf(deductions, r - 1));
             break;
         case Model::RowKind::Net: {
             const int measuredEnd = deductions < 0 ? r - 1 : deductions - 2;

@@ -20,8 +20,8 @@ QString tr(const char *text) { return QCoreApplication::translate("Measurement",
 QString text(const std::string &s) { return QString::fromStdString(s); }
 QString quantityText(Hundredths q) { return text(fixedText(q, 2)); }
 
-const char *const Headers[MeasurementModel::ColumnCount] = {"No.", "Particulars", "Nos", "Length", "Breadth",
-                                                            "Depth/Height", "Quantity", "Unit"};
+const char *const Headers[MeasurementModel::ColumnCount] = {
+    "No.", "Particulars", "Nos", "Length", "Breadth", "Depth/Height", "Quantity", "Unit"};
 
 bool isFactorColumn(int column)
 {
@@ -42,10 +42,12 @@ int rowsOf(const MeasuredItem &item)
     return int(item.lines().size() + (deducted > 0 ? 2 : 0)) + 2;
 }
 
-QString refusalOf(const BadFactor &failure, const QString &column, const QString &line, const QString &typed)
+QString refusalOf(const BadFactor &failure, const QString &column, const QString &line,
+                  const QString &typed)
 {
     if (failure.why() == BadFigure::TooManyDecimals)
-        return tr("The %1 typed on %2, \"%3\", has more than three decimals.").arg(column, line, typed);
+        return tr("The %1 typed on %2, \"%3\", has more than three decimals.")
+            .arg(column, line, typed);
     return tr("The %1 typed on %2, \"%3\", is not a number.").arg(column, line, typed);
 }
 
@@ -57,8 +59,10 @@ void MeasurementModel::setItems(const QList<MeasurableItem> &items)
 {
     const QList<MeasurableItem> before = std::exchange(m_items, items);
     std::vector<MeasuredItem> sorted = m_measured;
-    std::ranges::stable_sort(sorted, {}, [this](const MeasuredItem &item) { return orderOf(text(item.key())); });
-    const bool reordered = !std::ranges::equal(sorted, m_measured, {}, &MeasuredItem::key, &MeasuredItem::key);
+    std::ranges::stable_sort(
+        sorted, {}, [this](const MeasuredItem &item) { return orderOf(text(item.key())); });
+    const bool reordered = !std::ranges::equal(sorted, m_measured, {}, &MeasuredItem::key,
+                                               &MeasuredItem::key);
     if (reordered) {
         beginResetModel();
         m_measured = std::move(sorted);
@@ -210,7 +214,8 @@ QModelIndex MeasurementModel::measure(const QString &key)
     int item = itemOf(key);
     if (item < 0) {
         const int order = orderOf(key);
-        const auto at = std::ranges::find_if(m_measured, [&](const MeasuredItem &m) { return orderOf(text(m.key())) > order; });
+        const auto at = std::ranges::find_if(
+            m_measured, [&](const MeasuredItem &m) { return orderOf(text(m.key())) > order; });
         item = int(at - m_measured.begin());
         const int first = at == m_measured.end() ? rowCount() : m_firstRow[std::size_t(item)];
         MeasuredItem added(key.toStdString());
@@ -232,8 +237,9 @@ QModelIndex MeasurementModel::insertLine(const QModelIndex &at)
     // After the line chosen, in its part; from a total or the item's row, last of the measured.
     const bool deduct = r.kind == RowKind::Line ? item.lines()[std::size_t(r.line)].deduct
                                                 : r.kind == RowKind::Deductions;
-    const std::size_t place = r.kind == RowKind::Line ? std::size_t(r.line) + 1
-                                                      : (deduct ? item.lines().size() : item.deductionsFrom());
+    const std::size_t place = r.kind == RowKind::Line
+                                  ? std::size_t(r.line) + 1
+                                  : (deduct ? item.lines().size() : item.deductionsFrom());
     std::size_t added = 0;
     relayItem(r.item, [&] { added = item.insertLine(place, deduct); });
     return lineIndex(r.item, added);
@@ -325,7 +331,8 @@ QStringList MeasurementModel::cells(const Row &row) const
         break;
     case RowKind::Line: {
         const MeasurementLine &line = item.lines().at(std::size_t(row.line));
-        cells[ParticularsColumn] = line.deduct ? tr("Deduct: %1").arg(text(line.particulars)) : text(line.particulars);
+        cells[ParticularsColumn] = line.deduct ? tr("Deduct: %1").arg(text(line.particulars))
+                                               : text(line.particulars);
         for (std::size_t f = 0; f < FactorCount; ++f)
             cells[NosColumn + int(f)] = text(line.factors[f]);
         if (line.quantity)
@@ -362,10 +369,12 @@ QVariant MeasurementModel::data(const QModelIndex &index, int role) const
     case Qt::EditRole: {
         if (row.kind != RowKind::Line)
             return {};
-        const MeasurementLine &line = m_measured[std::size_t(row.item)].lines().at(std::size_t(row.line));
+        const MeasurementLine &line = m_measured[std::size_t(row.item)].lines().at(
+            std::size_t(row.line));
         if (index.column() == ParticularsColumn)
             return text(line.particulars);
-        return isFactorColumn(index.column()) ? text(line.factors[factorOf(index.column())]) : QVariant();
+        return isFactorColumn(index.column()) ? text(line.factors[factorOf(index.column())])
+                                              : QVariant();
     }
     case Qt::FontRole: {
         QFont bold;
@@ -392,7 +401,9 @@ QVariant MeasurementModel::headerData(int section, Qt::Orientation orientation, 
     if (role == Qt::DisplayRole)
         return QString::fromLatin1(Headers[section]);
     if (role == Qt::TextAlignmentRole)
-        return int((isFactorColumn(section) || section == QuantityColumn ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
+        return int(
+            (isFactorColumn(section) || section == QuantityColumn ? Qt::AlignRight : Qt::AlignLeft)
+            | Qt::AlignVCenter);
     return {};
 }
 
@@ -436,7 +447,8 @@ bool MeasurementModel::setData(const QModelIndex &index, const QVariant &value, 
     emit dataChanged(this->index(index.row(), 0), this->index(index.row(), ColumnCount - 1));
     if (item.deductionsFrom() < item.lines().size()) {
         for (const int total : {first + 1 + int(item.deductionsFrom()), last - 1})
-            emit dataChanged(this->index(total, QuantityColumn), this->index(total, QuantityColumn));
+            emit dataChanged(this->index(total, QuantityColumn),
+                             this->index(total, QuantityColumn));
     }
     emit dataChanged(this->index(last, 0), this->index(last, ColumnCount - 1));
     if (item.measured() != wasMeasured || item.net() != net)

@@ -32,7 +32,8 @@ std::optional<Hundredths> lineQuantity(const FactorTexts &factors)
     return productInHundredths(std::span(given).first(count));
 }
 
-MeasuredItem::Totals MeasuredItem::totalsWith(std::size_t line, bool deduct, std::optional<Hundredths> quantity) const
+MeasuredItem::Totals MeasuredItem::totalsWith(std::size_t line, bool deduct,
+                                              std::optional<Hundredths> quantity) const
 {
     Totals t = m_totals;
     const auto add = [&t](bool deducted, Hundredths q, int sign) {
@@ -78,7 +79,8 @@ void MeasuredItem::setParticulars(std::size_t line, std::string particulars)
 
 std::size_t MeasuredItem::insertLine(std::size_t at, bool deduct)
 {
-    at = deduct ? std::clamp(at, m_deductionsFrom, m_lines.size()) : std::min(at, m_deductionsFrom++);
+    at = deduct ? std::clamp(at, m_deductionsFrom, m_lines.size())
+                : std::min(at, m_deductionsFrom++);
     m_lines.insert(m_lines.begin() + std::ptrdiff_t(at), MeasurementLine{{}, {}, deduct});
     return at;
 }

@@ -32,8 +32,9 @@ private:
 };
 
 // The product of the factors given, blank ones left out, rounded half away from zero to 0.01;
-// none when no factor is given. A factor has no grouping commas. 2 x 5.03 x 0.80 x 0.90 -> 7.24; 1 x 2.01 x 0.50 -> 1.01.
-// Throws BadFactor (the first in the order Nos, Length, Breadth, Depth) or TooLarge.
+// none when no factor is given. A factor has no grouping commas. 2 x 5.03 x 0.80 x 0.90 -> 7.24; 1
+// x 2.01 x 0.50 -> 1.01. Throws BadFactor (the first in the order Nos, Length, Breadth, Depth) or
+// TooLarge.
 std::optional<Hundredths> lineQuantity(const FactorTexts &factors);
 
 struct MeasurementLine

@@ -29,19 +29,23 @@ class Cells : public QStyledItemDelegate
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
 
-    QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &, const QModelIndex &index) const override
+    QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &,
+                          const QModelIndex &index) const override
     {
         auto *editor = new QLineEdit(parent);
         editor->setProperty("original", index.data(Qt::EditRole));
         if (index.column() != Model::ParticularsColumn) {
             editor->setAlignment(Qt::AlignRight);
-            connect(editor, &QLineEdit::textEdited, editor, [cell = QPersistentModelIndex(index)](const QString &typed) {
-                const_cast<QAbstractItemModel *>(cell.model())->setData(cell, typed, Model::PreviewRole);
-            });
+            connect(editor, &QLineEdit::textEdited, editor,
+                    [cell = QPersistentModelIndex(index)](const QString &typed) {
+                        const_cast<QAbstractItemModel *>(cell.model())
+                            ->setData(cell, typed, Model::PreviewRole);
+                    });
         }
         return editor;
     }
-    void setModelData(QWidget *editor, QAbstractItemModel *model, const QModelIndex &index) const override
+    void setModelData(QWidget *editor, QAbstractItemModel *model,
+                      const QModelIndex &index) const override
     {
         editor->setProperty("committed", true);
         if (!model->setData(index, static_cast<QLineEdit *>(editor)->text()))
@@ -51,7 +55,8 @@ public:
     // belong to the next cell, however fast they come.
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        const auto *key = event->type() == QEvent::KeyPress ? static_cast<QKeyEvent *>(event) : nullptr;
+        const auto *key = event->type() == QEvent::KeyPress ? static_cast<QKeyEvent *>(event)
+                                                            : nullptr;
         if (!key || (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter))
             return QStyledItemDelegate::eventFilter(watched, event);
         auto *editor = static_cast<QWidget *>(watched);
@@ -63,7 +68,8 @@ public:
     {
         // Escape, or the editor closed unasked: what it showed goes back to what was there.
         if (!editor->property("committed").toBool() && index.isValid())
-            const_cast<QAbstractItemModel *>(index.model())->setData(index, editor->property("original"), Model::PreviewRole);
+            const_cast<QAbstractItemModel *>(index.model())
+                ->setData(index, editor->property("original"), Model::PreviewRole);
         QStyledItemDelegate::destroyEditor(editor, index);
     }
 };
@@ -81,11 +87,13 @@ public:
         if (!at.isValid())
             return;
         if (model->rowKind(at.row()) != Model::RowKind::Line) {
-            setCurrentIndex(model->index(std::min(at.row() + 1, model->rowCount() - 1), Model::ParticularsColumn));
+            setCurrentIndex(model->index(std::min(at.row() + 1, model->rowCount() - 1),
+                                         Model::ParticularsColumn));
             return;
         }
         if (at.column() < Model::DepthColumn)
-            setCurrentIndex(at.siblingAtColumn(std::max(at.column() + 1, int(Model::ParticularsColumn))));
+            setCurrentIndex(
+                at.siblingAtColumn(std::max(at.column() + 1, int(Model::ParticularsColumn))));
         else
             setCurrentIndex(model->insertLine(at));
     }
@@ -93,7 +101,8 @@ public:
 protected:
     void keyPressEvent(QKeyEvent *event) override
     {
-        if (state() != EditingState && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
+        if (state() != EditingState
+            && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
             advance();
             return;
         }
@@ -137,20 +146,24 @@ MeasurementWindow::MeasurementWindow(QWidget *estimate, MeasurementModel *model,
     for (int column = 0; column < Model::ColumnCount; ++column)
         m_view->setColumnWidth(column, kit::pixels(ColumnTwips[column]));
     m_view->header()->setStretchLastSection(true);
-    connect(model, &Model::refused, this, [this](const QString &message) { kit::showMessage(this, message); });
+    connect(model, &Model::refused, this,
+            [this](const QString &message) { kit::showMessage(this, message); });
 
     kit::offerCopy(m_view);
     kit::addSeparator(m_view);
-    kit::addCommand(m_view, tr("Measure Item…"), QKeySequence(Qt::CTRL | Qt::Key_M), [this] { askItem(); });
+    kit::addCommand(m_view, tr("Measure Item…"), QKeySequence(Qt::CTRL | Qt::Key_M),
+                    [this] { askItem(); });
     kit::addCommand(m_view, tr("Insert Line"), QKeySequence(Qt::Key_Insert),
                     [this] { goTo(m_model->insertLine(m_view->currentIndex())); });
     kit::addCommand(m_view, tr("Remove Line"), QKeySequence::Delete,
                     [this] { goTo(m_model->removeLine(m_view->currentIndex())); });
     kit::addCommand(m_view, tr("Deduct"), QKeySequence(Qt::CTRL | Qt::Key_D),
                     [this] { goTo(m_model->toggleDeduct(m_view->currentIndex())); });
-    documents::Document::partOf(estimateDocument, m_view,
-                                {.contents = std::move(contents), .statement = [this] { return statement(); },
-                                 .workbook = [this](const documents::Statement &s) { return workbook(s); }});
+    documents::Document::partOf(
+        estimateDocument, m_view,
+        {.contents = std::move(contents),
+         .statement = [this] { return statement(); },
+         .workbook = [this](const documents::Statement &s) { return workbook(s); }});
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_view);

@@ -19,7 +19,8 @@ class MeasurementWindow : public QWidget
 public:
     // A window of `estimate`'s, sharing its name of work and place; Save… saves `contents`,
     // the whole estimate.
-    MeasurementWindow(QWidget *estimate, MeasurementModel *model, const ratebook::documents::Document &estimateDocument,
+    MeasurementWindow(QWidget *estimate, MeasurementModel *model,
+                      const ratebook::documents::Document &estimateDocument,
                       std::function<ratebook::documents::WorkFile()> contents);
 
     // Shows the item's lines, with a first one if it has none, ready for typing.

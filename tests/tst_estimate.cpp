@@ -26,8 +26,8 @@ QStringList lines(const Abstract &a)
     for (const AbstractHead &head : a.heads) {
         out << QString::fromStdString(head.title);
         for (const AbstractLine &l : head.lines) {
-            out << QString::fromStdString(l.number + " " + fixedText(l.quantity, 3) + " @ " + fixedText(l.rate, 2)
-                                          + " per " + l.perUnit() + " = "
+            out << QString::fromStdString(l.number + " " + fixedText(l.quantity, 3) + " @ "
+                                          + fixedText(l.rate, 2) + " per " + l.perUnit() + " = "
                                           + (l.amount ? fixedText(*l.amount, 2) : "no rate"));
         }
         out << "subtotal " + QString::fromStdString(fixedText(head.subtotal, 2));

@@ -116,7 +116,8 @@ private slots:
         const auto room = [&](const char *row, const char *from, const char *to, const char *what) {
             QTest::newRow(row) << extractor << edited("one-room-building", from, to) << what << bad;
         };
-        room("measurements in version 1", R"("version": 2)", R"("version": 1)", "not part of a ratebook");
+        room("measurements in version 1", R"("version": 2)", R"("version": 1)",
+             "not part of a ratebook");
         room("sub-heads lacking Concrete", R"("Concrete")", R"("Roof")", R"(lacks "Concrete")");
         room("a sub-head twice", "\"Steel\"\n", R"("steel", "Steel")", "blank, twice or not a");
         room("an own item No. 12", R"("no": "S1")", R"("no": "12")", R"(No. "12" is blank or)");

@@ -90,12 +90,13 @@ private slots:
         QTest::addColumn<QString>("change");
         QTest::addColumn<QString>("way");
         QTest::addColumn<int>("answer"); // Save, Discard, Cancel
-        for (const char *change : {"a quantity", "a measurement line", "an item of one's own", "a typed rate",
-                                   "an add-on", "Say"}) {
+        for (const char *change : {"a quantity", "a measurement line", "an item of one's own",
+                                   "a typed rate", "an add-on", "Say"}) {
             for (const char *way : {"Close", "F3", "close box"}) {
                 for (int answer : {0, 1, 2}) {
                     const char *said[] = {"Save", "Discard", "Cancel"};
-                    QTest::addRow("%s, %s, %s", change, way, said[answer]) << change << way << answer;
+                    QTest::addRow("%s, %s, %s", change, way, said[answer])
+                        << change << way << answer;
                 }
             }
         }
@@ -149,12 +150,14 @@ private slots:
         }
         if (window == "Form17")
             QTest::mouseClick(child(w, "Check9"), Qt::LeftButton);
-        QTest::keyClicks(w->findChild<QLineEdit *>(window == "datasheet1" ? "cement1" : "Text9"), keys);
+        QTest::keyClicks(w->findChild<QLineEdit *>(window == "datasheet1" ? "cement1" : "Text9"),
+                         keys);
         answers.file = estimate;
         if (saved)
             onTable(a, "Ctrl+S");
         w->close();
-        QTRY_VERIFY(QApplication::activeWindow() && QApplication::activeWindow()->objectName() == "Form1");
+        QTRY_VERIFY(QApplication::activeWindow()
+                    && QApplication::activeWindow()->objectName() == "Form1");
         QCOMPARE(answers.questions, QStringList());
         QCOMPARE(copies(), QStringList());
     }
@@ -183,7 +186,8 @@ private slots:
         QTest::addColumn<bool>("taken");
         QTest::newRow("recovered") << bytes(sample("one-room-building")) << 0 << true;
         QTest::newRow("declined") << bytes(sample("one-room-building")) << 1 << false;
-        QTest::newRow("damaged") << QByteArray("{\"version\": 2, \"kind\": \"estimate\"") << 0 << false;
+        QTest::newRow("damaged") << QByteArray("{\"version\": 2, \"kind\": \"estimate\"") << 0
+                                 << false;
     }
     // A copy no program holds, as a program that did not close leaves it.
     void comingBack()
@@ -192,15 +196,17 @@ private slots:
         QFETCH(int, answer);
         QFETCH(bool, taken);
         QVERIFY(QDir().mkpath(ratebook::documents::RecoveryCopy::folder()));
-        const QString left = written(ratebook::documents::RecoveryCopy::folder() + "/left.ratebook", copy);
+        const QString left = written(ratebook::documents::RecoveryCopy::folder() + "/left.ratebook",
+                                     copy);
         answers.answer = answer;
         ratebook::start({"ratebook"});
         QWidget *extractor = ratebook::windows::loadedExtractor();
         QCOMPARE(extractor != nullptr, taken);
         if (copy.size() > 100) {
             QCOMPARE(answers.questions.size(), 1);
-            QVERIFY2(answers.questions[0].startsWith("ratebook|Recover the estimate you were working on?"
-                                                     "\n\nOne-room store, 4.00 m x 3.00 m inside, last changed "),
+            QVERIFY2(answers.questions[0].startsWith(
+                         "ratebook|Recover the estimate you were working on?"
+                         "\n\nOne-room store, 4.00 m x 3.00 m inside, last changed "),
                      qPrintable(answers.questions[0]));
         } else {
             answers.saidOnce("cannot be opened", left);

@@ -19,11 +19,14 @@ QString run(const QStringList &arguments)
 QString windowOf(const QProcess &program, const QString &title)
 {
     QString found;
-    [[maybe_unused]] const bool shown = QTest::qWaitFor([&] {
-        found = run({"search", "--onlyvisible", "--pid", QString::number(program.processId()), "--name",
-                     "^" + title + "$"}).section('\n', 0, 0);
-        return !found.isEmpty();
-    }, 10000);
+    [[maybe_unused]] const bool shown = QTest::qWaitFor(
+        [&] {
+            found = run({"search", "--onlyvisible", "--pid", QString::number(program.processId()),
+                         "--name", "^" + title + "$"})
+                        .section('\n', 0, 0);
+            return !found.isEmpty();
+        },
+        10000);
     return found;
 }
 
@@ -120,7 +123,8 @@ private slots:
         QVERIFY(!windowOf(*third, "The Estimate Builder").isEmpty());
         QFile saved(estimate);
         QVERIFY(saved.open(QIODevice::ReadOnly));
-        const QJsonObject texts = QJsonDocument::fromJson(saved.readAll()).object().value("texts").toObject();
+        const QJsonObject texts
+            = QJsonDocument::fromJson(saved.readAll()).object().value("texts").toObject();
         QCOMPARE(texts.value("Text9").toString(), "40.917");
         QCOMPARE(copies(), QStringList());
     }

@@ -18,7 +18,8 @@ QString quantity(const QStringList &factors)
         const std::optional<Hundredths> q = lineQuantity(texts);
         return q ? QString::fromStdString(fixedText(*q, 2)) : "none";
     } catch (const BadFactor &e) {
-        const QString why = e.why() == BadFigure::TooManyDecimals ? "too many decimals" : "not a number";
+        const QString why = e.why() == BadFigure::TooManyDecimals ? "too many decimals"
+                                                                  : "not a number";
         return QString("factor %1: %2").arg(int(e.factor())).arg(why);
     } catch (const TooLarge &) {
         return "too large";
@@ -35,7 +36,8 @@ MeasurementLine line(const QString &particulars, const QStringList &factors, boo
 
 QString totals(const MeasuredItem &item)
 {
-    return QString::fromStdString(fixedText(item.gross(), 2) + " - " + fixedText(item.deductions(), 2) + " = "
+    return QString::fromStdString(fixedText(item.gross(), 2) + " - "
+                                  + fixedText(item.deductions(), 2) + " = "
                                   + fixedText(item.net(), 2));
 }
 
@@ -51,17 +53,23 @@ private slots:
         QTest::addColumn<QStringList>("factors"); // Nos, Length, Breadth, Depth
         QTest::addColumn<QString>("quantity");
         QTest::newRow("four factors to 0.01") << QStringList{"2", "5.03", "0.80", "0.90"} << "7.24";
-        QTest::newRow("exactly 0.005 over goes up") << QStringList{"1", "2.01", "0.50", ""} << "1.01";
+        QTest::newRow("exactly 0.005 over goes up")
+            << QStringList{"1", "2.01", "0.50", ""} << "1.01";
         QTest::newRow("and a negative one down") << QStringList{"-1", "2.01", "0.5", ""} << "-1.01";
-        QTest::newRow("a blank factor is not used") << QStringList{"2", "4.00", " ", "3.00"} << "24.00";
+        QTest::newRow("a blank factor is not used")
+            << QStringList{"2", "4.00", " ", "3.00"} << "24.00";
         QTest::newRow("one factor is a line") << QStringList{"", "", "", "2.125"} << "2.13";
         QTest::newRow("no factor, no quantity") << QStringList{"", "", "", ""} << "none";
-        QTest::newRow("a fourth decimal") << QStringList{"1", "2.0005", "", ""} << "factor 1: too many decimals";
-        QTest::newRow("two points") << QStringList{"1", "2", "1.2.3", ""} << "factor 2: not a number";
-        QTest::newRow("a decimal comma is no point") << QStringList{"2,5", "", "", ""} << "factor 0: not a number";
+        QTest::newRow("a fourth decimal")
+            << QStringList{"1", "2.0005", "", ""} << "factor 1: too many decimals";
+        QTest::newRow("two points")
+            << QStringList{"1", "2", "1.2.3", ""} << "factor 2: not a number";
+        QTest::newRow("a decimal comma is no point")
+            << QStringList{"2,5", "", "", ""} << "factor 0: not a number";
         QTest::newRow("past 64 bits on the way only")
             << QStringList{"1000", "1000", "1000", "9.999"} << "9999000000.00";
-        QTest::newRow("beyond") << QStringList{"100000000", "100000000", "100000000", ""} << "too large";
+        QTest::newRow("beyond") << QStringList{"100000000", "100000000", "100000000", ""}
+                                << "too large";
     }
     void lineQuantity()
     {

@@ -88,8 +88,8 @@ private slots:
                  (QStringList{"", "7.24", "3.99", "11.23", "", "1.21", "0.66", "1.87",
                               "", "6.15", "4.14", "10.29", "0.48", "0.66", "1.14", "9.15",
                               "", "24.00", "18.00", "1.01", "43.01", "2.10", "2.10", "40.91"}));
-        QCOMPARE(column(sheet, 1).mid(11, 5), (QStringList{"Gross", "Deduct: door", "Deduct: windows",
-                                                           "Deductions", "Net"}));
+        QCOMPARE(column(sheet, 1).mid(11, 5),
+                 (QStringList{"Gross", "Deduct: door", "Deduct: windows", "Deductions", "Net"}));
         QCOMPARE(tableRows(a).last(), " | Say |  |  |  |  | 68,300.00");
     }
 
@@ -108,8 +108,9 @@ private slots:
         QCOMPARE(child<QLineEdit>(w, "Text6")->text(), "6.15");
         QVERIFY(!child<QCheckBox>(w, "Check6")->isChecked());
         QCOMPARE(tableRows(w)[0].section(" | ", 2, 2), "3690.00 (Nos)");
-        QCOMPARE(abstractRow("6"), "6 | Brick Masonary With CM (1:5) mix | 6.150 | Cum | 3,499.20 | "
-                                   "1 Cum | 21,520.08");
+        QCOMPARE(abstractRow("6"),
+                 "6 | Brick Masonary With CM (1:5) mix | 6.150 | Cum | 3,499.20 | "
+                 "1 Cum | 21,520.08");
         QCOMPARE(QApplication::focusWidget()->window(), sheet->window());
         // The line marked as a deduction, then measured again.
         sheet->setCurrentIndex(sheet->model()->index(1, 1));
@@ -130,9 +131,10 @@ private slots:
         openSample("one-room-building");
         goTo(9, 3); // item 6, long walls, length
         type("4.4.6|Enter");
-        QCOMPARE(answers.takeMessages(),
-                     QStringList{"ratebook|The length typed on line 1 of 6 Brick Masonary With CM (1:5) "
-                                 "mix, \"4.4.6\", is not a number."});
+        QCOMPARE(
+            answers.takeMessages(),
+            QStringList{"ratebook|The length typed on line 1 of 6 Brick Masonary With CM (1:5) "
+                        "mix, \"4.4.6\", is not a number."});
         QCOMPARE(sheet->model()->index(9, 3).data().toString(), "4.46");
         QCOMPARE(child<QLineEdit>(w, "Text6")->text(), "9.15");
     }
@@ -160,9 +162,11 @@ private slots:
     void ownItem()
     {
         openSample("estimate");
-        answers.formAnswers = QStringList{"E1", "Earthwork in excavation", "Cum", "1", "250", "Earthwork"};
+        answers.formAnswers = QStringList{"E1",       "Earthwork in excavation", "Cum", "1", "250",
+                                          "Earthwork"};
         onTable(a, "Ctrl+N");
-        QCOMPARE(abstractRow("E1"), "E1 | Earthwork in excavation | 0.000 | Cum | 250.00 (by hand) | 1 Cum | 0.00");
+        QCOMPARE(abstractRow("E1"),
+                 "E1 | Earthwork in excavation | 0.000 | Cum | 250.00 (by hand) | 1 Cum | 0.00");
         QCOMPARE(tableRows(a)[12], " | Earthwork |  |  |  |  | ");
         auto *table = child<QTreeWidget>(a, "ListView1");
         table->setCurrentItem(table->topLevelItem(12));
@@ -171,15 +175,19 @@ private slots:
         QCOMPARE(tableRows(a)[0], " | Earthwork |  |  |  |  | ");
         answers.formAnswers = QStringList{"E1", "x", "Cum", "1", "250", "Earthwork"};
         onTable(a, "Ctrl+N");
-        QCOMPARE(answers.takeMessages(), QStringList{"Add Item|No. E1 is another item's: each item has a No. "
-                                                     "of its own."});
+        QCOMPARE(answers.takeMessages(),
+                 QStringList{"Add Item|No. E1 is another item's: each item has a No. "
+                             "of its own."});
         measure("E1  Earthwork in excavation");
         type("Trench|Enter|2|Enter|5.03|Enter|0.8|Enter|0.9|Enter");
-        QCOMPARE(abstractRow("E1"), "E1 | Earthwork in excavation | 7.240 | Cum | 250.00 (by hand) | 1 Cum | 1,810.00");
+        QCOMPARE(
+            abstractRow("E1"),
+            "E1 | Earthwork in excavation | 7.240 | Cum | 250.00 (by hand) | 1 Cum | 1,810.00");
         table->setCurrentItem(table->topLevelItem(1));
         answers.answer = 1;
         onTable(a, "Delete");
-        QCOMPARE(answers.questions.takeLast(), "Remove Item|Remove item E1 and its details of measurement?");
+        QCOMPARE(answers.questions.takeLast(),
+                 "Remove Item|Remove item E1 and its details of measurement?");
         QCOMPARE(abstractRow("E1").left(2), "E1");
         answers.answer = 0;
         onTable(a, "Delete");

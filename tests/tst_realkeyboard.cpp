@@ -135,7 +135,8 @@ private slots:
         // window that asks for it itself.
         const auto focus = [a] {
             QProcess::execute("xdotool", {"windowfocus", QString::number(a->winId())});
-            return a->isActiveWindow() && !QTest::qWaitFor([a] { return !a->isActiveWindow(); }, 300);
+            return a->isActiveWindow()
+                   && !QTest::qWaitFor([a] { return !a->isActiveWindow(); }, 300);
         };
         QTRY_VERIFY(child(a, "DetailsOfMeasurement")->isVisible());
         QTRY_VERIFY(focus());
@@ -145,14 +146,17 @@ private slots:
         QProcess text;
         text.start("pdftotext", {"-layout", answers.file, "-"});
         QVERIFY(text.waitForFinished());
-        const QStringList pages = QString(text.readAllStandardOutput()).split('\f', Qt::SkipEmptyParts);
+        const QStringList pages
+            = QString(text.readAllStandardOutput()).split('\f', Qt::SkipEmptyParts);
         QStringList heads;
         for (qsizetype p = 0; p < pages.size(); ++p) {
-            QVERIFY(pages[p].section('\n', 0, 0).endsWith(QString("Page %1 of %2").arg(p + 1).arg(pages.size())));
+            QVERIFY(pages[p]
+                        .section('\n', 0, 0)
+                        .endsWith(QString("Page %1 of %2").arg(p + 1).arg(pages.size())));
             heads << pages[p].section('\n', 3, 3).trimmed();
         }
-        QCOMPARE(heads, (QStringList{"Estimate", "Abstract of Estimate", "Details of Measurement", "Rate Analysis",
-                                     "Material Statement", "Labour Statement"}));
+        QCOMPARE(heads, (QStringList{"Estimate", "Abstract of Estimate", "Details of Measurement",
+                                     "Rate Analysis", "Material Statement", "Labour Statement"}));
     }
 };
 

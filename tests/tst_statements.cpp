@@ -106,7 +106,10 @@ class tst_Statements : public WindowTest
             xml.remove(QRegularExpression("(?<=</f>)<v>[^<]*</v>"));
             const QString typed = QString("\\1%1\\2").arg(edit.section('=', 1));
             if (!edit.isEmpty() && sheet.fileName() == "sheet1.xml")
-                xml.replace(QRegularExpression(QString("(<c r=\"%1\"[^>]*><v>)[^<]*(</v>)").arg(edit.section('=', 0, 0))), typed);
+                xml.replace(
+                    QRegularExpression(
+                        QString("(<c r=\"%1\"[^>]*><v>)[^<]*(</v>)").arg(edit.section('=', 0, 0))),
+                    typed);
             written(sheet.filePath(), xml.toUtf8());
         }
         const QString again = dir.filePath("again.xlsx");
@@ -114,8 +117,8 @@ class tst_Statements : public WindowTest
         output("zip", {"-qr", again, "."}, unpacked);
         if (output("unzip", {"-p", again, "xl/worksheets/sheet1.xml"}).contains("</f><v>"))
             return {}; // nothing would be worked out afresh
-        output("soffice", {"-env:UserInstallation=file://" + dir.filePath("office"), "--headless", "--convert-to",
-                           "pdf", "--outdir", dir.path(), again});
+        output("soffice", {"-env:UserInstallation=file://" + dir.filePath("office"), "--headless",
+                           "--convert-to", "pdf", "--outdir", dir.path(), again});
         return output("pdftotext", {"-layout", dir.filePath("again.pdf"), "-"});
     }
 
@@ -217,13 +220,15 @@ private slots:
         QTest::addColumn<QString>("window");
         QTest::addColumn<QList<int>>("rows"); // an abstract's empty sixth is not kept
         QTest::addColumn<QStringList>("formulas");
-        QTest::newRow("abstract: amounts as formulas") << "AbstractOfEstimate"
-            << QList<int>{7, 10, 18, 19, 20, 21, 22}
-            << QStringList{"##,##0.00=ROUND(ROUND(C9,3)*E9/F9,2)=24690", "##,##0.00=SUM(G9:G11)=32165",
+        QTest::newRow("abstract: amounts as formulas")
+            << "AbstractOfEstimate" << QList<int>{7, 10, 18, 19, 20, 21, 22}
+            << QStringList{"##,##0.00=ROUND(ROUND(C9,3)*E9/F9,2)=24690",
+                           "##,##0.00=SUM(G9:G11)=32165",
                            "##,##0.00=SUM(G12,G15,G19)=86307.91",
                            "##,##0.00=ROUND(SUM(G20:G20)*5/100,2)=4315.4",
                            "##,##0.00=ROUND(SUM(G20:G21)*18/100,2)=16312.2",
-                           "##,##0.00=SUM(G20:G22)=106935.51", "##,##0.00=ROUND(G23,-2)=106900"};
+                           "##,##0.00=SUM(G20:G22)=106935.51",
+                           "##,##0.00=ROUND(G23,-2)=106900"};
         QTest::newRow("measurements: E1's net, item 6's line and totals")
             << "DetailsOfMeasurement" << QList<int>{8, 14, 16, 19, 20}
             << QStringList{"0.00=SUM(G8:G9)=11.23", "0.00=ROUND(PRODUCT(C16:F16),2)=6.15",
@@ -250,8 +255,10 @@ private slots:
         QTest::addColumn<QStringList>("parts");
         QTest::addColumn<QString>("notCounted");
         const QString a = "Abstract of Estimate", r = "Rate Analysis", m = "Material Statement";
-        QTest::newRow("the one-room building, every part") << "one-room-building"
-            << QStringList{a, "Details of Measurement", r, m, "Labour Statement"} << "item E1, item S1";
+        QTest::newRow("the one-room building, every part")
+            << "one-room-building"
+            << QStringList{a, "Details of Measurement", r, m, "Labour Statement"}
+            << "item E1, item S1";
         QTest::newRow("no measurements, no part of them") << "estimate"
             << QStringList{a, r, m, "Labour Statement"} << "RCC (1:2:4) mix, RCC (1:1.5:3)";
     }
@@ -268,12 +275,14 @@ private slots:
         const QString work = ratebook::documents::Document::of(a)->details().work;
         for (qsizetype p = 0; p < pages.size(); ++p) {
             const QString number = QString("Page %1 of %2").arg(p + 1).arg(pages.size());
-            QVERIFY2(pages[p].startsWith(work) && pages[p].section('\n', 0, 0).endsWith(number), qPrintable(number));
+            QVERIFY2(pages[p].startsWith(work) && pages[p].section('\n', 0, 0).endsWith(number),
+                     qPrintable(number));
         }
         QCOMPARE(pages[0].count(QRegularExpression(" page \\d+\\n")), parts.size());
         int last = 1;
         for (const QString &part : parts) {
-            const QRegularExpressionMatch listed = QRegularExpression(part + " +page (\\d+)").match(pages[0]);
+            const QRegularExpressionMatch listed
+                = QRegularExpression(part + " +page (\\d+)").match(pages[0]);
             QVERIFY2(listed.hasMatch() && listed.captured(1).toInt() > last, qPrintable(part));
             last = listed.captured(1).toInt();
             QVERIFY2(pages[last - 1].section('\n', 0, 4).contains(part), qPrintable(part));
@@ -281,7 +290,8 @@ private slots:
         QVERIFY(pages[0].contains(tableRows(a).last().section(" | ", -1)));
         QVERIFY(pages[0].contains(child<QLabel>(a, "words")->text().section(": ", 1)));
         QFETCH(QString, notCounted);
-        QVERIFY(pdf.simplified().contains("Not counted, having no labour in the data sheet: " + notCounted + "."));
+        QVERIFY(pdf.simplified().contains(
+            "Not counted, having no labour in the data sheet: " + notCounted + "."));
     }
 
     void wholeWorkbook_data()
@@ -306,7 +316,8 @@ private slots:
         QRandomGenerator random(20261207);
         for (int item = 1; file == "random" && item <= 12; ++item) {
             child<QCheckBox>(w, QString("Check%1").arg(item))->setChecked(false);
-            child<QLineEdit>(w, QString("Text%1").arg(item))->setText(QString::number(random.bounded(99999) / 7.0));
+            child<QLineEdit>(w, QString("Text%1").arg(item))
+                ->setText(QString::number(random.bounded(99999) / 7.0));
         }
         answers.file += ".xlsx";
         onTable(a, "Ctrl+Shift+X");
@@ -314,7 +325,8 @@ private slots:
         const QString again = recalculate(answers.file, edit);
         if (!cement.isEmpty()) {
             const QByteArray typed = "\"cement1\": \"" + cement.toUtf8();
-            answers.file = written(dir.filePath("cheap"), edited("costs", "\"cement1\": \"250", typed));
+            answers.file = written(dir.filePath("cheap"),
+                                   edited("costs", "\"cement1\": \"250", typed));
             onTable(a, "Ctrl+R");
             QVERIFY(again.contains("not of the figure above"));
         }
@@ -322,7 +334,8 @@ private slots:
         QStringList figures;
         for (QWidget *window : {a, w, child(a, "LabourStatement")}) {
             for (const QString &row : tableRows(window))
-                figures << row.split(" | ", Qt::SkipEmptyParts).filter(QRegularExpression("^[-0-9.,]+( |$)"));
+                figures << row.split(" | ", Qt::SkipEmptyParts)
+                               .filter(QRegularExpression("^[-0-9.,]+( |$)"));
         }
         figures.replaceInStrings(QRegularExpression(" \\(.*"), "");
         for (const QString &f : figures)
