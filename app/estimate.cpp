@@ -56,7 +56,6 @@ AbstractWindow *abstractOf(Form17 *extractor)
     return abstract;
 }
 
-
 } // namespace
 
 void offerAbstract(Form17 *extractor)

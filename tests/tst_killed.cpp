@@ -21,8 +21,9 @@ QString windowOf(const QProcess &program, const QString &title)
     QString found;
     [[maybe_unused]] const bool shown = QTest::qWaitFor(
         [&] {
-            found = run({"search", "--onlyvisible", "--pid", QString::number(program.processId()),
-                         "--name", "^" + title + "$"})
+            // --all: the window must match both, not either
+            found = run({"search", "--all", "--onlyvisible", "--pid",
+                         QString::number(program.processId()), "--name", "^" + title + "$"})
                         .section('\n', 0, 0);
             return !found.isEmpty();
         },
