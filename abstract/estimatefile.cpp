@@ -286,7 +286,7 @@ void AbstractWindow::load(const documents::WorkFile &file)
     m_measurements->load(whole ? part(MeasurementsKey) : std::any(std::vector<MeasuredItem>{}));
     for (OwnItem &item : m_inputs.ownItems) {
         if (const std::optional<Hundredths> net = m_measurements->measured(text(item.number)))
-            item.measured = *net * 10;
+            item.measured = inThousandths(*net);
     }
     m_document->setDetails(file.details);
     m_document->setFile(file.path);

@@ -100,7 +100,7 @@ documents::Workbook AbstractWindow::wholeWorkbook()
     const auto net = [&](const AbstractLine &line) -> QString {
         const QString key = text(line.number);
         const std::optional<Hundredths> measured = m_measurements->measured(key);
-        return measured && *measured * 10 == line.quantity ? nets.value(key) : QString();
+        return measured && inThousandths(*measured) == line.quantity ? nets.value(key) : QString();
     };
     const QString abstractName = QStringLiteral("Abstract");
     const AbstractSources sources{

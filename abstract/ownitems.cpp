@@ -301,7 +301,7 @@ void AbstractWindow::measuredChanged(const QString &key)
         const std::optional<Hundredths> net = m_measurements->measured(key);
         item.measured.reset();
         if (net)
-            item.measured = *net * 10;
+            item.measured = inThousandths(*net);
         rebuild();
     }
 }

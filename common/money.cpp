@@ -215,6 +215,11 @@ Hundredths productInHundredths(std::span<const Thousandths> factors)
     return Hundredths(q);
 }
 
+Thousandths inThousandths(Hundredths quantity)
+{
+    return product(quantity, 10);
+}
+
 Paise roundToRupees(Paise amount, int rupees)
 {
     const std::int64_t step = product(100, rupees);

@@ -60,6 +60,8 @@ Paise difference(Paise a, Paise b);
 // 2.000 x 5.030 x 0.800 x 0.900 -> 7.24; 1.000 x 2.010 x 0.500 -> 1.01 (exactly 1.005).
 // None given is no product: the caller asks for one or more. Throws TooLarge.
 Hundredths productInHundredths(std::span<const Thousandths> factors);
+// A measured quantity as the abstract holds quantities: 9.15 -> 9.150. Throws TooLarge.
+Thousandths inThousandths(Hundredths quantity);
 // To the nearest `rupees` (1, 10, 100 or 1000), half away from zero:
 // 1,06,935.51 to 100 -> 1,06,900.00.
 Paise roundToRupees(Paise amount, int rupees);

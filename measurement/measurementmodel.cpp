@@ -157,7 +157,7 @@ QString MeasurementModel::mark(const MeasuredItem &item) const
         return {};
     const QString held = m_held.value(key);
     try {
-        if (shownUnits(toNumber(held.toStdString()), 3) == item.net() * 10)
+        if (shownUnits(toNumber(held.toStdString()), 3) == inThousandths(item.net()))
             return {};
     } catch (const ComputeError &) {
     }

@@ -49,6 +49,7 @@ MeasuredItem::Totals MeasuredItem::totalsWith(std::size_t line, bool deduct,
         ++t.counted;
     }
     t.net = difference(t.gross, t.deductions);
+    inThousandths(t.net); // a net the abstract could not hold is refused here, with its line
     return t;
 }
 

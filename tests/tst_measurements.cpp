@@ -92,6 +92,9 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(BadFactor, wall.setFactor(0, Length, "4.4.6"));
         QCOMPARE(wall.lines()[0].factors[Length], "4.46");
         QCOMPARE(totals(wall), "10.29 - 1.14 = 9.15");
+        // 1e16 Cum fits in hundredths, not in the abstract's thousandths
+        QVERIFY_THROWS_EXCEPTION(TooLarge, wall.append(line("", {"1000000000", "10000000"})));
+        QCOMPARE(wall.lines().size(), 4u);
 
         QCOMPARE(wall.toggleDeduct(2), 2u); // the door is measured now, last of the measured
         QCOMPARE(totals(wall), "10.77 - 0.66 = 10.11");
