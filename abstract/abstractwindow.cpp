@@ -432,8 +432,3 @@ void AbstractWindow::askAddOn(std::optional<int> index)
     }
     rebuild();
 }
-
-void AbstractWindow::placeBeside(const QWidget *window)
-{
-    kit::placeBeside(this, window);
-}

@@ -80,8 +80,6 @@ public:
     void setQuantities(const ratebook::QuantityTexts &quantities);
     // The abstract's parts of an estimate file, checked whole before.
     void load(const ratebook::documents::WorkFile &file);
-    // Beside `window`, where the screen has room.
-    void placeBeside(const QWidget *window);
 
     // The estimate's lines of measurement, which live as long as it does.
     MeasurementModel *measurements() const { return m_measurements; }

@@ -311,8 +311,6 @@ MeasurementWindow *AbstractWindow::measurementSheet()
     if (!m_sheet) {
         m_sheet = new MeasurementWindow(this, m_measurements, *m_document,
                                         [this] { return contents(); });
-        connect(documents::Document::of(m_sheet), &documents::Document::saved, m_document,
-                &documents::Document::saved);
     }
     return m_sheet;
 }

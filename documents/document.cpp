@@ -138,6 +138,8 @@ Document *Document::partOf(const Document &whole, QTreeView *table, DocumentHand
         {.kind = whole.terms().kind, .title = table->window()->windowTitle(), .opens = false},
         std::move(handlers));
     part->share(whole);
+    // Saved from any of its windows, the whole estimate is saved.
+    connect(part, &Document::saved, &whole, &Document::saved);
     return part;
 }
 
@@ -158,7 +160,9 @@ void Document::load(const WorkFile &file)
             control<QLineEdit>(m_window, input.control)->setText(file.texts.value(input.control));
     }
     m_shared->details = file.details;
-    m_shared->file = file.path;
+    // An estimate loaded into the extractor stays the estimate's: Save… there writes quantities.
+    if (file.kind == m_terms.kind)
+        m_shared->file = file.path;
     m_handlers.recompute();
 }
 

@@ -88,18 +88,17 @@ void RecoveryCopy::write()
     const QDateTime changed = QDateTime::currentDateTimeUtc();
     const QJsonObject note{{QStringLiteral("source"), m_source},
                            {QStringLiteral("changed"), changed.toString(Qt::ISODate)}};
-    m_writer->start([this, contents = m_contents(), changed, note, path = m_path] {
+    m_writer->start([contents = m_contents(), changed, note, path = m_path] {
         WorkFile file = contents();
         file.saved = changed;
         const QByteArray bytes = workFileBytes(file);
         const QByteArray noted = QJsonDocument(note).toJson();
         // The copy first: a note always names a whole copy.
         if (saveWhole(path, [&bytes](QIODevice &out) { return out.write(bytes) == bytes.size(); })
-                .isEmpty()
-            && saveWhole(noteOf(path), [&noted](QIODevice &out) {
-                   return out.write(noted) == noted.size();
-               }).isEmpty())
-            QMetaObject::invokeMethod(this, &RecoveryCopy::written, Qt::QueuedConnection);
+                .isEmpty())
+            saveWhole(noteOf(path), [&noted](QIODevice &out) {
+                return out.write(noted) == noted.size();
+            });
     });
 }
 

@@ -52,10 +52,6 @@ public:
     static void setPause(int milliseconds);
     static QString folder();
 
-signals:
-    // A copy is written in full.
-    void written();
-
 private:
     void write();
     void wait();
