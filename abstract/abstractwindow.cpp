@@ -86,12 +86,12 @@ public:
     {
     }
 
-    // A row is as tall as its description, the one cell that wraps; laying out a figure to learn
-    // it is one line tall would cost every keystroke a layout of each cell it changes.
+    // A row is as tall as its tallest text; the quantity and the amount, which a keystroke
+    // changes and which never wrap, are not laid out to learn they are one line tall.
     QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override
     {
         const int width = m_view->header()->sectionSize(index.column());
-        if (index.column() != DescriptionColumn)
+        if (index.column() == QuantityColumn || index.column() == AmountColumn)
             return {width, 0};
         // Laid out once for each text and width: the rows a keystroke changes keep theirs.
         const bool bold = isBold(RowKind(index.siblingAtColumn(0).data(KindRole).toInt()));
@@ -398,9 +398,9 @@ void AbstractWindow::typeRate(std::optional<Paise> &rate, const QString &name, c
     try {
         rate = parseFixed(text.toStdString(), 2);
     } catch (const BadFigure &e) {
-        kit::showMessage(this, refusal(tr("rate"), name, text, e));
+        return kit::showMessage(this, refusal(tr("rate"), name, text, e));
     } catch (const TooLarge &) {
-        kit::showMessage(this, tr("The rate typed for %1 is too large.").arg(name));
+        return kit::showMessage(this, tr("The rate typed for %1 is too large.").arg(name));
     }
     rebuild();
 }
@@ -426,9 +426,9 @@ void AbstractWindow::askAddOn(std::optional<int> index)
         else
             m_inputs.addOns.push_back(addOn);
     } catch (const BadFigure &e) {
-        kit::showMessage(this, refusal(tr("percentage"), label, form.fields[1].value, e));
+        return kit::showMessage(this, refusal(tr("percentage"), label, form.fields[1].value, e));
     } catch (const TooLarge &) {
-        kit::showMessage(this, tr("The percentage typed for %1 is too large.").arg(label));
+        return kit::showMessage(this, tr("The percentage typed for %1 is too large.").arg(label));
     }
     rebuild();
 }

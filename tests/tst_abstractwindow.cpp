@@ -3,6 +3,7 @@
 // The abstract of estimate driven as a user drives it, from the worked example's estimate.
 #include "fixture.h"
 
+#include "abstract/abstractwindow.h"
 #include "app/startup.h"
 
 class tst_AbstractWindow : public WindowTest
@@ -85,6 +86,8 @@ private slots:
         typeRate(3, typed);
         if (!said.isEmpty())
             QTRY_COMPARE(answers.messages, QStringList{"ratebook|" + said});
+        // a refusal changes nothing to save
+        QTRY_COMPARE(qobject_cast<AbstractWindow *>(a)->isModified(), said.isEmpty());
         answers.messages.clear();
         QTRY_COMPARE(rows()[3].section(" | ", 4, 4), rate);
         typeRate(3, "");
