@@ -4,8 +4,8 @@
 
 #include "common/checked.h"
 #include "common/digitpattern.h"
+#include "common/formula.h"
 
-#include <charconv>
 #include <span>
 
 namespace ratebook {
@@ -67,12 +67,6 @@ Checked sum(std::span<const Share> shares, const QuantityTexts &quantities)
     return total;
 }
 
-std::string number(double value)
-{
-    char text[32];
-    return std::string(text, std::to_chars(text, text + sizeof text, value).ptr);
-}
-
 // The same sum as a formula: a plain factor is written without its divisor of 1, which leaves
 // a double as it is.
 std::string formula(std::span<const Share> shares,
@@ -82,9 +76,9 @@ std::string formula(std::span<const Share> shares,
     for (const Share &s : shares) {
         if (!sum.empty())
             sum += '+';
-        sum.append(cells[std::size_t(s.item - 1)]).append("*").append(number(s.factor));
+        sum.append(cells[std::size_t(s.item - 1)]).append("*").append(Formula::number(s.factor));
         if (s.divisor != 1)
-            sum.append("/").append(number(s.divisor));
+            sum.append("/").append(Formula::number(s.divisor));
     }
     return sum;
 }
@@ -158,12 +152,12 @@ MaterialTable materialFormulas(const std::array<std::string, WorkItemCount> &cel
 {
     const auto rounded = [](const std::string &value) { return "ROUND(" + value + ",2)"; };
     const auto cft = [&](const std::string &sum) {
-        return rounded("(" + sum + ")*" + number(CubicFeetPerCubicMetre));
+        return rounded("(" + sum + ")*" + Formula::number(CubicFeetPerCubicMetre));
     };
     const std::string metal40 = formula(Metal40, cells), chips20 = formula(Chips20, cells);
     const std::string cement = formula(Cement, cells), sand = formula(Sand, cells);
-    const std::string bags = "(" + cement + ")*" + number(CementKgPerCubicMetre) + "/"
-                             + number(KgPerBag);
+    const std::string bags = "(" + cement + ")*" + Formula::number(CementKgPerCubicMetre) + "/"
+                             + Formula::number(KgPerBag);
     return {{
         {rounded(metal40), rounded(chips20), rounded(formula(Bricks, cells)), rounded(cement),
          rounded(sand)},
