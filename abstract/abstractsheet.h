@@ -27,9 +27,5 @@ documents::WorkbookSheet abstractSheet(const Abstract &abstract, const EstimateI
                                        const AbstractSources &sources,
                                        QMap<QString, int> *quantityRows = nullptr);
 
-// A spreadsheet's name of a cell: column 0 row 0 is A1.
-QString cellName(int column, int row);
-// A formula's text of a figure grouped in lakhs and crores, negatives too.
-QString indianText(const QString &figure);
 
 } // namespace ratebook

@@ -257,10 +257,7 @@ AbstractWindow::AbstractWindow(QWidget *extractor, CostsJudge judge)
     connect(m_measurements, &MeasurementModel::rowsInserted, this, &AbstractWindow::markChanged);
     connect(m_measurements, &MeasurementModel::rowsRemoved, this, &AbstractWindow::markChanged);
     connect(m_measurements, &MeasurementModel::modelReset, this, &AbstractWindow::markChanged);
-    connect(m_document, &documents::Document::saved, this, [this] {
-        emit saved();
-        setModified(false);
-    });
+    connect(m_document, &documents::Document::saved, this, [this] { setModified(false); });
     itemsChanged();
     rebuild();
 }

@@ -90,7 +90,7 @@ public:
     // What its file holds, made later, on another thread if need be, of what is taken now.
     std::function<ratebook::documents::WorkFile()> contentsLater() const;
     // "Labour…": the labour statement, made when first asked for, live from then on.
-    LabourWindow *showLabour();
+    void showLabour();
     // Whether anything of the estimate changed since it was made, opened or saved: its
     // quantities, measurements, items of one's own, costs, rates, add-ons or Say.
     bool isModified() const { return m_modified; }
@@ -99,8 +99,6 @@ public:
 signals:
     // After every change of the estimate.
     void changed();
-    // Once it is saved whole.
-    void saved();
     void modifiedChanged(bool modified);
 
 private:

@@ -28,14 +28,13 @@ documents::Statement AbstractWindow::statement() const
         {table},       {m_words->text()}};
 }
 
-
 namespace ratebook {
 
-QString cellName(int column, int row)
-{
-    return QString(QLatin1Char(char('A' + column))) + QString::number(row + 1);
-}
+using documents::cellName;
 
+namespace {
+
+// A formula's text of a figure grouped in lakhs and crores, negatives too.
 QString indianText(const QString &figure)
 {
     QString text = QStringLiteral("TEXT(%1,\"#,##0.00\")").arg(figure);
@@ -49,8 +48,6 @@ QString indianText(const QString &figure)
     }
     return text;
 }
-
-namespace {
 
 QString quoted(const QString &text)
 {

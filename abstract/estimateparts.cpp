@@ -31,10 +31,9 @@ LabourWindow *AbstractWindow::labour()
     return m_labour;
 }
 
-LabourWindow *AbstractWindow::showLabour()
+void AbstractWindow::showLabour()
 {
     kit::showBeside(labour(), this);
-    return m_labour;
 }
 
 // The twelve with a row of labour are counted, at the wages of the costs the rates came from;

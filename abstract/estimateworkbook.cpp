@@ -15,6 +15,7 @@
 #include <QCoreApplication>
 
 using namespace ratebook;
+using documents::cellName;
 using documents::WorkbookCell;
 using documents::WorkbookSheet;
 
@@ -86,9 +87,9 @@ documents::Workbook AbstractWindow::wholeWorkbook()
     // The measured nets, by the item they measure.
     QMap<QString, QString> nets;
     if (!m_measurements->isEmpty()) {
-        int top = 0;
-        book << measurementSheet()->workbookSheet(&top);
+        book << measurementSheet()->workbookSheet();
         book.back().name = QStringLiteral("Measurements");
+        const int top = int(book.back().rows.size()) - m_measurements->rowCount();
         for (int row = 0; row < m_measurements->rowCount(); ++row) {
             if (m_measurements->rowKind(row) == MeasurementModel::RowKind::Net)
                 nets.insert(m_measurements->keyOf(row),

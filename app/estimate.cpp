@@ -13,16 +13,16 @@
 
 namespace ratebook::windows {
 
+AbstractWindow *existingAbstract(const Form17 *extractor)
+{
+    return extractor->findChild<AbstractWindow *>(QString(), Qt::FindDirectChildrenOnly);
+}
+
 namespace {
 
 CostsJudge costsJudge()
 {
     return {datasheet1::document().layout(), datasheet1::ratesFor, datasheet1::statementFor};
-}
-
-AbstractWindow *existingAbstract(Form17 *extractor)
-{
-    return extractor->findChild<AbstractWindow *>(QString(), Qt::FindDirectChildrenOnly);
 }
 
 // The net measured for one of the twelve goes into the extractor's box as typing would put

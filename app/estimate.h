@@ -6,6 +6,7 @@
 
 #include "documents/document.h"
 
+class AbstractWindow;
 class Form17;
 
 namespace ratebook::windows {
@@ -13,6 +14,9 @@ namespace ratebook::windows {
 // "Abstract of Estimate…" (Ctrl+Shift+A) in the extractor's table menu: asks for a costs
 // file and opens the abstract beside the extractor.
 void offerAbstract(Form17 *extractor);
+
+// The extractor's abstract, once made; else none.
+AbstractWindow *existingAbstract(const Form17 *extractor);
 
 // An estimate file opens in the extractor, with its abstract beside it.
 documents::FileKind estimateFiles();

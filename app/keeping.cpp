@@ -30,8 +30,7 @@ documents::RecoveryCopy *copyOf(const AbstractWindow *abstract)
 AbstractWindow *openEstimate()
 {
     const Form17 *extractor = loadedExtractor();
-    return extractor ? extractor->findChild<AbstractWindow *>(QString(), Qt::FindDirectChildrenOnly)
-                     : nullptr;
+    return extractor ? existingAbstract(extractor) : nullptr;
 }
 
 // Whether the estimate's work may go: at once when nothing would be lost; else as the user

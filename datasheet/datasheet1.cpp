@@ -125,6 +125,15 @@ const FrameRow Frames[] = {
     {"Frame2", "Cost Of Labour", "Enter The Cost Of Labour At Site.", {7320, 120, 3615, 1935}},
 };
 
+// The nine costs of a file or a window, in the order the analysis takes them.
+CostTexts costTexts(const QMap<QString, QString> &costs)
+{
+    CostTexts texts;
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        texts[i] = costs.value(QString::fromLatin1(CostInputs[i].name)).toStdString();
+    return texts;
+}
+
 } // namespace
 
 datasheet1::datasheet1()
@@ -290,10 +299,7 @@ documents::Statement datasheet1::statementFor(const QMap<QString, QString> &cost
                                               const documents::WorkDetails &details)
 {
     QList<QStringList> rows;
-    CostTexts texts;
-    for (std::size_t i = 0; i < texts.size(); ++i)
-        texts[i] = costs.value(QString::fromLatin1(CostInputs[i].name)).toStdString();
-    for (const RateRow &row : rateTableRows(texts)) {
+    for (const RateRow &row : rateTableRows(costTexts(costs))) {
         rows << QStringList();
         for (const std::string &cell : row)
             rows.back() << QString::fromStdString(cell);
@@ -306,9 +312,7 @@ documents::Statement datasheet1::statementFor(const QMap<QString, QString> &cost
 
 std::array<UnitRate, RateItemCount> datasheet1::ratesFor(const QMap<QString, QString> &costs)
 {
-    CostTexts texts;
-    for (std::size_t i = 0; i < texts.size(); ++i)
-        texts[i] = costs.value(QString::fromLatin1(CostInputs[i].name)).toStdString();
+    const CostTexts texts = costTexts(costs);
     if (std::any_of(texts.begin(), texts.end(),
                     [](const std::string &text) { return isBlank(text); }))
         throw std::runtime_error("Fill All Text Boxes");

@@ -24,6 +24,11 @@ WorkbookCell textCell(const QString &text, bool bold)
     return {text, std::nullopt, QString(), bold, {}};
 }
 
+QString cellName(int column, int row)
+{
+    return QString(QLatin1Char(char('A' + column))) + QString::number(row + 1);
+}
+
 WorkbookCell moneyCell(std::int64_t paise, const QString &formula, const QString &words)
 {
     const QString format = words.isEmpty() ? QStringLiteral("##,##0.00")

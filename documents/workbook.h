@@ -40,6 +40,8 @@ WorkbookCell textCell(const QString &text, bool bold = false);
 // as " (by hand)".
 WorkbookCell moneyCell(std::int64_t paise, const QString &formula = {}, const QString &words = {});
 QList<WorkbookCell> boldRow(const QStringList &texts);
+// A spreadsheet's name of a cell: column 0 row 0 is A1.
+QString cellName(int column, int row);
 // The title, the details and each field of the statement, then an empty row.
 QList<QList<WorkbookCell>> statementHead(const Statement &s);
 

@@ -16,13 +16,11 @@ using Model = MeasurementModel;
 
 namespace {
 
-QString cell(int column, int row)
-{
-    return QString(QLatin1Char(char('A' + column))) + QString::number(row + 1);
-}
+using documents::cellName;
+
 QString range(int column, int first, int last)
 {
-    return cell(column, first) + QLatin1Char(':') + cell(column, last);
+    return cellName(column, first) + QLatin1Char(':') + cellName(column, last);
 }
 
 WorkbookCell quantityCell(const QString &shown, const QString &formula)
@@ -57,19 +55,16 @@ documents::Statement MeasurementWindow::statement() const
             {}};
 }
 
-documents::Workbook MeasurementWindow::workbook(const documents::Statement &) const
+documents::WorkbookSheet MeasurementWindow::workbookSheet() const
 {
-    return {workbookSheet()};
+    return workbook(statement()).front();
 }
 
-documents::WorkbookSheet MeasurementWindow::workbookSheet(int *first) const
+documents::Workbook MeasurementWindow::workbook(const documents::Statement &s) const
 {
-    const documents::Statement s = statement();
     documents::WorkbookSheet sheet{s.title, documents::statementHead(s)};
     sheet.rows << documents::boldRow(s.tables[0].header);
     const int top = int(sheet.rows.size()); // the sheet's row of the model's first
-    if (first)
-        *first = top;
     int lines = 0, deductions = 0;           // where the item's lines and deductions start
     for (int row = 0; row < m_model->rowCount(); ++row) {
         const int r = top + row;
@@ -91,8 +86,8 @@ documents::WorkbookSheet MeasurementWindow::workbookSheet(int *first) const
                 cells[column] = documents::typedCell(shown[column]);
             if (!shown[Model::QuantityColumn].isEmpty()) {
                 const QString product = QStringLiteral("ROUND(PRODUCT(%1:%2),2)")
-                                            .arg(cell(Model::NosColumn, r),
-                                                 cell(Model::DepthColumn, r));
+                                            .arg(cellName(Model::NosColumn, r),
+                                                 cellName(Model::DepthColumn, r));
                 cells[Model::QuantityColumn] = quantityCell(shown[Model::QuantityColumn], product);
             }
             break;
@@ -117,5 +112,5 @@ documents::WorkbookSheet MeasurementWindow::workbookSheet(int *first) const
         }
         sheet.rows << cells;
     }
-    return sheet;
+    return {sheet};
 }

@@ -25,9 +25,9 @@ public:
 
     // Shows the item's lines, with a first one if it has none, ready for typing.
     void measure(const QString &key);
-    // Its workbook's sheet, as its Export to spreadsheet… writes it; the model's first row is
-    // the sheet's row `*top`.
-    ratebook::documents::WorkbookSheet workbookSheet(int *top = nullptr) const;
+    // Its workbook's sheet, as its Export to spreadsheet… writes it; the model's rows are its
+    // last.
+    ratebook::documents::WorkbookSheet workbookSheet() const;
 
 private:
     void askItem();
