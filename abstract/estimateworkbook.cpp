@@ -165,65 +165,16 @@ documents::Workbook AbstractWindow::wholeWorkbook()
     return book;
 }
 
-// The days of each line as formulas of the abstract's quantities, their sums, a day's wage of
-// each class at the costs sheet's, the wages and their total.
+// The labour statement's sheet, its figures formulas of the abstract's quantities and the
+// costs sheet's wages.
 WorkbookSheet
 AbstractWindow::labourSheet(const std::function<QString(const QString &number)> &quantityOf,
                             const std::array<std::string, CostInputCount> &costCells)
 {
-    const documents::Statement s = labour()->statement();
-    WorkbookSheet sheet{
-        QStringLiteral("Labour"),
-        {documents::boldRow({s.title}), {}, documents::boldRow(s.tables[0].header)}};
-    const std::optional<Labour> &labour = m_labour->labour();
-    if (!labour)
-        return sheet;
-    const int first = int(sheet.rows.size());
-    const QString days = QStringLiteral("0.00");
-    for (const LabourLine &line : labour->lines) {
-        const QString quantity = quantityOf(text(line.item->number));
-        QList<WorkbookCell> cells{
-            documents::textCell(text(line.item->number)),
-            documents::textCell(text(line.item->description)),
-            figure(double(line.item->quantity) / 1000, QStringLiteral("0.000"), quantity),
-            documents::textCell(text(line.item->unit)),
-            {},
-            {},
-            {},
-            {}};
-        for (const LabourTerm &term : line.item->perUnit) {
-            const std::size_t c = std::size_t(term.worker - FirstLabourClass);
-            const QString formula = QStringLiteral("ROUND(ROUND(%1,3)*%2/%3,2)")
-                                        .arg(quantity, QString::number(term.perUnit, 'g', 15))
-                                        .arg(line.item->per);
-            cells[4 + qsizetype(c)] = figure(double(*line.days[c]) / 100, days, formula);
-        }
-        sheet.rows << cells;
-    }
-    const int last = int(sheet.rows.size()) - 1, totals = last + 1;
-    QList<WorkbookCell> total{{}, documents::textCell(tr("Total days"), true), {}, {}};
-    QList<WorkbookCell> wage{{}, documents::textCell(tr("Wage per day"), true), {}, {}};
-    QList<WorkbookCell> wages{{}, documents::textCell(tr("Wages"), true), {}, {}};
-    QStringList each;
-    for (std::size_t c = 0; c < LabourClassCount; ++c) {
-        const int column = 4 + int(c);
-        const QString sum
-            = QStringLiteral("SUM(%1:%2)").arg(cellName(column, first), cellName(column, last));
-        total << figure(double(labour->days[c]) / 100, days, sum);
-        wage << documents::moneyCell(
-            labour->wagePerDay[c],
-            QStringLiteral("ROUND(%1,2)").arg(text(costCells[FirstLabourClass + c])));
-        wages << documents::moneyCell(
-            labour->wages[c], QStringLiteral("ROUND(%1*%2,2)")
-                                  .arg(cellName(column, totals), cellName(column, totals + 1)));
-        each << cellName(column, totals + 2);
-    }
-    QList<WorkbookCell> totalWages(8);
-    totalWages[1] = documents::textCell(tr("Total wages"), true);
-    totalWages[7] = documents::moneyCell(
-        labour->totalWages, QStringLiteral("SUM(%1)").arg(each.join(QLatin1Char(','))));
-    sheet.rows << total << wage << wages << totalWages;
-    for (const QString &note : s.notes)
-        sheet.rows << QList<WorkbookCell>{} << QList<WorkbookCell>{{}, documents::textCell(note)};
+    LabourSources sources{quantityOf, {}};
+    for (std::size_t c = 0; c < LabourClassCount; ++c)
+        sources.wagePerDay[c] = text(costCells[FirstLabourClass + c]);
+    WorkbookSheet sheet = labour()->workbookSheet(labour()->statement(), &sources);
+    sheet.name = QStringLiteral("Labour");
     return sheet;
 }

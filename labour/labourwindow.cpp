@@ -70,11 +70,13 @@ LabourWindow::LabourWindow(QWidget *estimate, const documents::Document &estimat
     m_notes = new QLabel(this);
     m_notes->setObjectName(QStringLiteral("notCounted"));
     m_notes->setWordWrap(true);
-    documents::Document::partOf(
-        estimateDocument, m_table,
-        {.contents = std::move(contents),
-         .statement = [this] { return statement(); },
-         .workbook = [this](const documents::Statement &s) { return workbook(s); }});
+    documents::Document::partOf(estimateDocument, m_table,
+                                {.contents = std::move(contents),
+                                 .statement = [this] { return statement(); },
+                                 .workbook =
+                                     [this](const documents::Statement &s) {
+                                         return documents::Workbook{workbookSheet(s)};
+                                     }});
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_table, 1);
     layout->addWidget(m_notes);
@@ -132,10 +134,12 @@ documents::Statement LabourWindow::statement() const
 }
 
 // Figures as numbers: days to two decimals, money grouped in lakhs and crores.
-documents::Workbook LabourWindow::workbook(const documents::Statement &s) const
+documents::WorkbookSheet LabourWindow::workbookSheet(const documents::Statement &s,
+                                                     const LabourSources *sources) const
 {
     documents::WorkbookSheet sheet{s.title, documents::statementHead(s)};
     sheet.rows << documents::boldRow(s.tables[0].header);
+    const int first = int(sheet.rows.size());
     for (qsizetype r = 0; r < s.tables[0].rows.size(); ++r) {
         const QStringList &shown = s.tables[0].rows[r];
         const bool item = r < qsizetype(m_items.size());
@@ -159,7 +163,45 @@ documents::Workbook LabourWindow::workbook(const documents::Statement &s) const
         }
         sheet.rows << cells;
     }
+    if (sources && m_labour)
+        addFormulas(sheet, first, *sources);
     for (const QString &note : s.notes)
         sheet.rows << QList<WorkbookCell>{} << QList<WorkbookCell>{{}, documents::textCell(note)};
-    return {sheet};
+    return sheet;
+}
+
+// The days as formulas of the quantities, their sums, a day's wage of each class, the wages
+// and their total; the items' rows from `first`.
+void LabourWindow::addFormulas(documents::WorkbookSheet &sheet, int first,
+                               const LabourSources &sources) const
+{
+    using documents::cellName;
+    const int totals = first + int(m_labour->lines.size());
+    for (std::size_t i = 0; i < m_labour->lines.size(); ++i) {
+        const LabourItem &item = m_items[i];
+        QList<WorkbookCell> &cells = sheet.rows[first + qsizetype(i)];
+        const QString quantity = sources.quantity(text(item.number));
+        cells[QuantityColumn].formula = quantity;
+        for (const LabourTerm &term : item.perUnit) {
+            cells[FirstClassColumn + int(term.worker - FirstLabourClass)].formula
+                = QStringLiteral("ROUND(ROUND(%1,3)*%2/%3,2)")
+                      .arg(quantity, QString::number(term.perUnit, 'g', 15))
+                      .arg(item.per);
+        }
+    }
+    QStringList wages;
+    for (std::size_t c = 0; c < LabourClassCount; ++c) {
+        const int column = FirstClassColumn + int(c);
+        const QString days = QStringLiteral("%1:%2").arg(cellName(column, first),
+                                                         cellName(column, totals - 1));
+        sheet.rows[totals + TotalDays][column].formula = QStringLiteral("SUM(%1)").arg(days);
+        sheet.rows[totals + WagePerDay][column].formula
+            = QStringLiteral("ROUND(%1,2)").arg(sources.wagePerDay[c]);
+        sheet.rows[totals + Wages][column].formula
+            = QStringLiteral("ROUND(%1*%2,2)")
+                  .arg(cellName(column, totals + TotalDays), cellName(column, totals + WagePerDay));
+        wages << cellName(column, totals + Wages);
+    }
+    sheet.rows[totals + TotalWages][ColumnCount - 1].formula
+        = QStringLiteral("SUM(%1)").arg(wages.join(QLatin1Char(',')));
 }

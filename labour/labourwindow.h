@@ -15,6 +15,14 @@ namespace ratebook::kit {
 class ReportList;
 }
 
+// Where a whole estimate's workbook holds what the labour is worked out of: each item's
+// quantity, by its No., and a day's wage of each class.
+struct LabourSources
+{
+    std::function<QString(const QString &number)> quantity;
+    std::array<QString, ratebook::LabourClassCount> wagePerDay;
+};
+
 class LabourWindow : public QWidget
 {
     Q_OBJECT
@@ -33,9 +41,14 @@ public:
     bool hasLines() const { return m_labour && !m_labour->lines.empty(); }
     // The figures shown; none while they are too large to work out.
     const std::optional<ratebook::Labour> &labour() const { return m_labour; }
+    // Its workbook's sheet of `statement`; with `sources`, each figure also a formula of them.
+    ratebook::documents::WorkbookSheet
+    workbookSheet(const ratebook::documents::Statement &statement,
+                  const LabourSources *sources = nullptr) const;
 
 private:
-    ratebook::documents::Workbook workbook(const ratebook::documents::Statement &statement) const;
+    void addFormulas(ratebook::documents::WorkbookSheet &sheet, int first,
+                     const LabourSources &sources) const;
 
     std::vector<ratebook::LabourItem> m_items;
     std::optional<ratebook::Labour> m_labour; // none while the figures are too large
