@@ -94,11 +94,8 @@ void RecoveryCopy::write()
         const QByteArray bytes = workFileBytes(file);
         const QByteArray noted = QJsonDocument(note).toJson();
         // The copy first: a note always names a whole copy.
-        if (saveWhole(path, [&bytes](QIODevice &out) { return out.write(bytes) == bytes.size(); })
-                .isEmpty())
-            saveWhole(noteOf(path), [&noted](QIODevice &out) {
-                return out.write(noted) == noted.size();
-            });
+        if (saveWhole(path, bytes).isEmpty())
+            saveWhole(noteOf(path), noted);
     });
 }
 

@@ -22,4 +22,9 @@ QString saveWhole(const QString &path, const std::function<bool(QIODevice &)> &w
     return out.commit() ? QString() : out.errorString();
 }
 
+QString saveWhole(const QString &path, const QByteArray &bytes)
+{
+    return saveWhole(path, [&bytes](QIODevice &out) { return out.write(bytes) == bytes.size(); });
+}
+
 } // namespace ratebook::documents

@@ -4,6 +4,7 @@
 // or not at all. Qt Core only.
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 #include <functional>
@@ -16,5 +17,6 @@ namespace ratebook::documents {
 // commit leaves any earlier file of that name as it was. Returns why it failed, or an
 // empty text.
 QString saveWhole(const QString &path, const std::function<bool(QIODevice &)> &write);
+QString saveWhole(const QString &path, const QByteArray &bytes);
 
 } // namespace ratebook::documents

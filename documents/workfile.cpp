@@ -244,8 +244,7 @@ QByteArray workFileBytes(const WorkFile &file)
 void writeWorkFile(const QString &path, const WorkFile &file)
 {
     const QByteArray bytes = workFileBytes(file);
-    const QString failure = saveWhole(
-        path, [&bytes](QIODevice &out) { return out.write(bytes) == bytes.size(); });
+    const QString failure = saveWhole(path, bytes);
     if (!failure.isEmpty())
         throw WorkFileError(
             tr("\"%1\" could not be saved (%2); any earlier file of that name is as it was.")
