@@ -10,12 +10,12 @@ Labour workOutLabour(const std::vector<LabourItem> &items,
     Labour labour;
     labour.wagePerDay = wagePerDay;
     for (const LabourItem &item : items) {
-        LabourLine line{&item, {}};
+        PerClass line;
         for (const LabourTerm &term : item.perUnit) {
             const std::size_t c = std::size_t(term.worker - FirstLabourClass);
             // The coefficients are written to two decimals; read as the rate table shows them.
             const Days days = amountFor(item.quantity, shownUnits(term.perUnit, 2), item.per);
-            line.days[c] = days;
+            line[c] = days;
             labour.days[c] = sum(labour.days[c], days);
         }
         labour.lines.push_back(line);

@@ -33,15 +33,10 @@ struct LabourItem
     std::span<const LabourTerm> perUnit;
 };
 
-struct LabourLine
-{
-    const LabourItem *item;
-    PerClass days; // none where the item takes none of that class
-};
-
 struct Labour
 {
-    std::vector<LabourLine> lines;
+    // The days of each item, in the items' order; none where it takes none of that class.
+    std::vector<PerClass> lines;
     std::array<Days, LabourClassCount> days{};
     std::array<Paise, LabourClassCount> wagePerDay{};
     std::array<Paise, LabourClassCount> wages{};

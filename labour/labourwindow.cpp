@@ -97,10 +97,11 @@ void LabourWindow::setItems(std::vector<LabourItem> items,
         m_notes->setText(tr("No figures: they are too large to work out."));
         return;
     }
-    for (const LabourLine &line : m_labour->lines) {
-        QStringList cells{text(line.item->number), text(line.item->description),
-                          text(fixedText(line.item->quantity, 3)), text(line.item->unit)};
-        for (const std::optional<Days> &d : line.days)
+    for (std::size_t i = 0; i < m_items.size(); ++i) {
+        const LabourItem &item = m_items[i];
+        QStringList cells{text(item.number), text(item.description),
+                          text(fixedText(item.quantity, 3)), text(item.unit)};
+        for (const std::optional<Days> &d : m_labour->lines[i])
             cells << (d ? days(*d) : QString());
         m_table->addTopLevelItem(new QTreeWidgetItem(cells));
     }

@@ -108,8 +108,8 @@ private slots:
                                             {"9", "Plaster", "Sqm", 125500, 10, labourOf(9)}};
         const Labour l = workOutLabour(items, {30000, 25000, 15000, 12000});
         QStringList days;
-        for (const LabourLine &line : l.lines) {
-            for (const std::optional<Days> &d : line.days)
+        for (const PerClass &line : l.lines) {
+            for (const std::optional<Days> &d : line)
                 days << (d ? QString::fromStdString(fixedText(*d, 2)) : "-");
         }
         QCOMPARE(days.join(' '), "0.60 1.40 18.00 14.00 - 13.81 6.28 13.81");
