@@ -49,6 +49,8 @@ const CommandRow Commands[] = {
     {"exportWorkbook", "Export to spreadsheet…", QKeySequence(Qt::CTRL | Qt::Key_E), "export",
      "xlsx", "Excel workbook (*.xlsx)"},
 };
+const CommandRow &PdfRow = Commands[1];
+const CommandRow &WorkbookRow = Commands[2];
 
 // The file a command writes, named as the dialog asked about it; empty when cancelled.
 QString fileToWrite(QWidget *window, const QString &caption, const QString &title,
@@ -293,8 +295,7 @@ bool askDetails(QWidget *parent, WorkDetails &details)
 void exportPdf(QWidget *window, const QString &caption, const QString &title,
                const PaintPages &paint)
 {
-    const QString path = fileToWrite(window, caption, title, Commands[1].suffix,
-                                     Commands[1].filter);
+    const QString path = fileToWrite(window, caption, title, PdfRow.suffix, PdfRow.filter);
     if (path.isEmpty())
         return;
     save(path, [&](QIODevice &file) {
@@ -311,8 +312,8 @@ void exportWorkbook(QWidget *window, const QString &caption, const QString &titl
                     const Workbook &book)
 {
     const auto write = moduleEntry<WorkbookFunction>(WorkbookModule, WorkbookSymbol);
-    const QString path = fileToWrite(window, caption, title, Commands[2].suffix,
-                                     Commands[2].filter);
+    const QString path = fileToWrite(window, caption, title, WorkbookRow.suffix,
+                                     WorkbookRow.filter);
     if (path.isEmpty())
         return;
     // The writer names its own file: it writes a temporary one, copied whole into place.

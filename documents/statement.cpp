@@ -11,7 +11,6 @@
 
 #include <algorithm>
 #include <functional>
-#include <memory>
 #include <numeric>
 
 namespace ratebook::documents {
@@ -113,8 +112,10 @@ public:
         const qsizetype columns = header.size();
         const qreal gap = mm(4);
         QList<bool> boldRow(rows.size(), false);
-        for (const int r : t.boldRows)
-            boldRow[r] = true;
+        for (const int r : t.boldRows) {
+            if (r < rows.size())
+                boldRow[r] = true;
+        }
         QList<qreal> widths(columns, 0);
         QList<Qt::Alignment> align(columns);
         for (qsizetype c = 0; c < columns; ++c) {
@@ -336,7 +337,7 @@ bool paintBundle(QPagedPaintDevice &device, const FacePage &face, const QList<St
     Layout layout(device, area.width());
     // Where each part starts is known only once the pages are counted: the face sheet's list
     // reads it then.
-    auto firstPages = std::make_shared<QList<qsizetype>>(parts.size(), 0);
+    QList<qsizetype> firstPages(parts.size(), 0);
     layout.text(face.title, layout.font(20, true), Qt::AlignHCenter);
     layout.space(3);
     layout.paragraph(face.work, layout.font(14, true));
@@ -349,7 +350,7 @@ bool paintBundle(QPagedPaintDevice &device, const FacePage &face, const QList<St
     layout.space(6);
     layout.text(QStringLiteral("Contents"), layout.font(11, true));
     for (qsizetype i = 0; i < parts.size(); ++i)
-        layout.contentsLine(parts[i].title, [firstPages, i] { return firstPages->at(i); });
+        layout.contentsLine(parts[i].title, [&firstPages, i] { return firstPages.at(i); });
     layout.space(10);
     layout.signatures(face.signatures);
     QList<qsizetype> partStarts;
@@ -360,7 +361,7 @@ bool paintBundle(QPagedPaintDevice &device, const FacePage &face, const QList<St
     }
     const QList<qsizetype> pageStarts = layout.paginate(area.height());
     for (qsizetype i = 0; i < parts.size(); ++i)
-        (*firstPages)[i] = std::upper_bound(pageStarts.begin(), pageStarts.end(), partStarts[i])
+        firstPages[i] = std::upper_bound(pageStarts.begin(), pageStarts.end(), partStarts[i])
                            - pageStarts.begin();
     return layout.paint(area.height(), pageStarts, face.work);
 }
