@@ -3,6 +3,7 @@
 #include "abstract/abstractwindow.h"
 
 #include "common/numbertext.h"
+#include "labour/labourwindow.h"
 #include "measurement/measurementmodel.h"
 #include "measurement/measurementwindow.h"
 #include "kit/dialogs.h"
@@ -353,7 +354,9 @@ void AbstractWindow::rebuild()
             choose(*wasChosen);
     }
     updateCommands();
-    updateLabour();
+    // A labour statement out of sight is brought up to date when it is next asked for.
+    if (m_labour && m_labour->isVisible())
+        updateLabour();
     m_words->setText(
         tr("In words: %1").arg(QString::fromStdString(rupeesInWords(m_abstract->finalFigure()))));
 }

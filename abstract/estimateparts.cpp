@@ -24,10 +24,10 @@ QString text(const std::string &s) { return QString::fromStdString(s); }
 
 LabourWindow *AbstractWindow::labour()
 {
-    if (!m_labour) {
+    if (!m_labour)
         m_labour = new LabourWindow(this, *m_document, [this] { return contents(); });
+    if (!m_labour->isVisible())
         updateLabour();
-    }
     return m_labour;
 }
 
@@ -113,8 +113,8 @@ void AbstractWindow::handOnWhole(int command)
             parts << documents::Document::of(measurementSheet())->statement();
         parts << m_judge.statement(m_costs.texts, m_document->details());
         parts << documents::Document::of(m_extractor)->statement();
-        if (labour()->hasLines())
-            parts << labour()->statement();
+        if (const LabourWindow *statement = labour(); statement->hasLines())
+            parts << statement->statement();
         for (documents::Statement &part : parts)
             part.details = m_document->details();
         const Paise figure = m_abstract->finalFigure();

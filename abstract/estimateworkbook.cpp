@@ -174,7 +174,8 @@ AbstractWindow::labourSheet(const std::function<QString(const QString &number)> 
     LabourSources sources{quantityOf, {}};
     for (std::size_t c = 0; c < LabourClassCount; ++c)
         sources.wagePerDay[c] = text(costCells[FirstLabourClass + c]);
-    WorkbookSheet sheet = labour()->workbookSheet(labour()->statement(), &sources);
+    const LabourWindow *statement = labour();
+    WorkbookSheet sheet = statement->workbookSheet(statement->statement(), &sources);
     sheet.name = QStringLiteral("Labour");
     return sheet;
 }
