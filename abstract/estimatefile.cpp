@@ -211,7 +211,10 @@ std::any readFace(const QString &path, const QJsonValue &value, const documents:
     const auto field = [&](int i) {
         return documents::checkedText(path, face, FaceKeys[i], FaceKey);
     };
-    return FaceSheet{field(0), field(1), field(2), field(3), true};
+    FaceSheet f{field(0), field(1), field(2), field(3), false};
+    // A file keeps a face sheet never asked for as an empty one: ask for it as before.
+    f.asked = !(f.report + f.preparedBy + f.checkedBy + f.approvedBy).isEmpty();
+    return f;
 }
 
 void partsOfVersion2(documents::WorkFile &file, const EstimateInputs &inputs,

@@ -186,6 +186,20 @@ private slots:
         QCOMPARE(seen(), changed);
     }
 
+    // Saved before it was ever asked for, the face sheet is still asked for once.
+    void faceSheetNotYetAsked()
+    {
+        open(sample("estimate"));
+        change("an item of one's own");
+        answers.file = dir.filePath("face.ratebook");
+        onTable(a, "Ctrl+S");
+        closeEverything();
+        open(answers.file);
+        answers.file = dir.filePath("face.pdf");
+        onTable(a, "Ctrl+Shift+D");
+        QCOMPARE(answers.forms.count("faceSheet"), 1);
+    }
+
     void comingBack_data()
     {
         QTest::addColumn<QByteArray>("copy");
