@@ -92,7 +92,8 @@ bool offerRecovery()
             file = documents::readWorkFile(copy.path, estimates.layout);
         } catch (const documents::WorkFileError &e) {
             kit::showMessage(nullptr, e.message());
-            documents::removeCopy(copy);
+            if (!e.isNewer()) // a newer program may yet recover it
+                documents::removeCopy(copy);
             continue;
         }
         const kit::Question question{

@@ -140,7 +140,8 @@ int checkedVersion(const QString &path, const QJsonObject &top)
             tr("\"%1\" was saved by a newer ratebook (file version %2); this one reads version %3.")
                 .arg(shownPath(path))
                 .arg(version)
-                .arg(WorkFileVersion));
+                .arg(WorkFileVersion),
+            true);
     return int(version);
 }
 
@@ -155,7 +156,10 @@ QString checkedKind(const QString &path, const QJsonObject &top)
 
 } // namespace
 
-WorkFileError::WorkFileError(const QString &message) : std::runtime_error(message.toStdString()) {}
+WorkFileError::WorkFileError(const QString &message, bool newer)
+    : std::runtime_error(message.toStdString()), m_newer(newer)
+{
+}
 
 void refuse(const QString &path, const QString &why)
 {

@@ -70,8 +70,13 @@ struct WorkFile
 class WorkFileError : public std::runtime_error
 {
 public:
-    explicit WorkFileError(const QString &message);
+    explicit WorkFileError(const QString &message, bool newer = false);
     QString message() const { return QString::fromUtf8(what()); }
+    // Sound, but written by a newer ratebook: not this one's to throw away.
+    bool isNewer() const { return m_newer; }
+
+private:
+    bool m_newer;
 };
 
 // Throws the message that `path` cannot be opened, and `why`.
