@@ -25,7 +25,7 @@ QString text(const std::string &s) { return QString::fromStdString(s); }
 LabourWindow *AbstractWindow::labour()
 {
     if (!m_labour)
-        m_labour = new LabourWindow(this, *m_document, [this] { return contents(); });
+        m_labour = new LabourWindow(this, *m_document);
     if (!m_labour->isVisible())
         updateLabour();
     return m_labour;

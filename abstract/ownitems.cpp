@@ -309,8 +309,7 @@ void AbstractWindow::measuredChanged(const QString &key)
 MeasurementWindow *AbstractWindow::measurementSheet()
 {
     if (!m_sheet) {
-        m_sheet = new MeasurementWindow(this, m_measurements, *m_document,
-                                        [this] { return contents(); });
+        m_sheet = new MeasurementWindow(this, m_measurements, *m_document);
     }
     return m_sheet;
 }

@@ -135,6 +135,7 @@ Document::Document(QTreeView *table, DocumentTerms terms, DocumentHandlers handl
 
 Document *Document::partOf(const Document &whole, QTreeView *table, DocumentHandlers handlers)
 {
+    handlers.contents = whole.m_handlers.contents;
     auto *part = new Document(
         table,
         {.kind = whole.terms().kind, .title = table->window()->windowTitle(), .opens = false},

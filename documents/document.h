@@ -69,7 +69,8 @@ public:
     Document(QTreeView *table, DocumentTerms terms, DocumentHandlers handlers);
     static Document *of(const QWidget *window);
     // The document of a window that shows a part of another's work: its own statement and
-    // workbook, the whole's name of work, place and file, and Save… saving the whole.
+    // workbook, the whole's name of work, place and file, and Save… saving the whole's
+    // contents.
     static Document *partOf(const Document &whole, QTreeView *table, DocumentHandlers handlers);
 
     const DocumentTerms &terms() const { return m_terms; }

@@ -52,8 +52,7 @@ QStringList totalRow(const Labour &labour, TotalRow row)
 
 } // namespace
 
-LabourWindow::LabourWindow(QWidget *estimate, const documents::Document &estimateDocument,
-                           std::function<documents::WorkFile()> contents)
+LabourWindow::LabourWindow(QWidget *estimate, const documents::Document &estimateDocument)
     : QWidget(estimate, Qt::Window)
 {
     setObjectName(QStringLiteral("LabourStatement"));
@@ -70,13 +69,11 @@ LabourWindow::LabourWindow(QWidget *estimate, const documents::Document &estimat
     m_notes = new QLabel(this);
     m_notes->setObjectName(QStringLiteral("notCounted"));
     m_notes->setWordWrap(true);
+    const auto workbook = [this](const documents::Statement &s) {
+        return documents::Workbook{workbookSheet(s)};
+    };
     documents::Document::partOf(estimateDocument, m_table,
-                                {.contents = std::move(contents),
-                                 .statement = [this] { return statement(); },
-                                 .workbook =
-                                     [this](const documents::Statement &s) {
-                                         return documents::Workbook{workbookSheet(s)};
-                                     }});
+                                {.statement = [this] { return statement(); }, .workbook = workbook});
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_table, 1);
     layout->addWidget(m_notes);

@@ -28,9 +28,8 @@ class LabourWindow : public QWidget
     Q_OBJECT
 
 public:
-    // A window of `estimate`'s, sharing its name of work and place; Save… saves `contents`.
-    LabourWindow(QWidget *estimate, const ratebook::documents::Document &estimateDocument,
-                 std::function<ratebook::documents::WorkFile()> contents);
+    // A window of `estimate`'s, sharing its name of work and place; Save… saves the whole.
+    LabourWindow(QWidget *estimate, const ratebook::documents::Document &estimateDocument);
 
     // The items counted, the wages at the costs used, and the names of those not counted.
     void setItems(std::vector<ratebook::LabourItem> items,

@@ -119,8 +119,7 @@ protected:
 } // namespace
 
 MeasurementWindow::MeasurementWindow(QWidget *estimate, MeasurementModel *model,
-                                     const documents::Document &estimateDocument,
-                                     std::function<documents::WorkFile()> contents)
+                                     const documents::Document &estimateDocument)
     : QWidget(estimate, Qt::Window)
     , m_model(model)
 {
@@ -161,8 +160,7 @@ MeasurementWindow::MeasurementWindow(QWidget *estimate, MeasurementModel *model,
                     [this] { goTo(m_model->toggleDeduct(m_view->currentIndex())); });
     documents::Document::partOf(
         estimateDocument, m_view,
-        {.contents = std::move(contents),
-         .statement = [this] { return statement(); },
+        {.statement = [this] { return statement(); },
          .workbook = [this](const documents::Statement &s) { return workbook(s); }});
 
     auto *layout = new QVBoxLayout(this);

@@ -17,11 +17,10 @@ class MeasurementWindow : public QWidget
     Q_OBJECT
 
 public:
-    // A window of `estimate`'s, sharing its name of work and place; Save… saves `contents`,
-    // the whole estimate.
+    // A window of `estimate`'s, sharing its name of work and place; Save… saves the whole
+    // estimate.
     MeasurementWindow(QWidget *estimate, MeasurementModel *model,
-                      const ratebook::documents::Document &estimateDocument,
-                      std::function<ratebook::documents::WorkFile()> contents);
+                      const ratebook::documents::Document &estimateDocument);
 
     // Shows the item's lines, with a first one if it has none, ready for typing.
     void measure(const QString &key);

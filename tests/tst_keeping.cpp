@@ -161,6 +161,7 @@ private slots:
         if (saved) { // from a part of the estimate: the whole is saved
             onTable(a, "Ctrl+L");
             onTable(child(a, "LabourStatement"), "Ctrl+S");
+            QVERIFY(bytes(estimate).contains("\"measurements\""));
         }
         w->close();
         QTRY_VERIFY(QApplication::activeWindow()
