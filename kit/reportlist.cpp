@@ -115,9 +115,17 @@ void ReportList::addColumn(const QString &header, double widthTwips, Qt::Alignme
 
 void ReportList::appendRow(std::span<const std::string> cells)
 {
+    QStringList texts;
+    for (const std::string &cell : cells)
+        texts << QString::fromStdString(cell);
+    appendRow(texts);
+}
+
+void ReportList::appendRow(const QStringList &cells)
+{
     auto *item = new QTreeWidgetItem;
     for (int column = 0; column < int(cells.size()); ++column) {
-        item->setText(column, QString::fromStdString(cells[std::size_t(column)]));
+        item->setText(column, cells[column]);
         item->setTextAlignment(column, Qt::Alignment(headerItem()->textAlignment(column)));
     }
     addTopLevelItem(item);

@@ -36,6 +36,7 @@ public:
 
     void addColumn(const QString &header, double widthTwips, Qt::Alignment alignment);
     void appendRow(std::span<const std::string> cells);
+    void appendRow(const QStringList &cells);
     template <class Rows>
     void appendRows(const Rows &rows)
     {

@@ -100,15 +100,10 @@ void LabourWindow::setItems(std::vector<LabourItem> items,
                           text(fixedText(item.quantity, 3)), text(item.unit)};
         for (const std::optional<Days> &d : m_labour->lines[i])
             cells << (d ? days(*d) : QString());
-        m_table->addTopLevelItem(new QTreeWidgetItem(cells));
+        m_table->appendRow(cells);
     }
     for (const TotalRow row : {TotalDays, WagePerDay, Wages, TotalWages})
-        m_table->addTopLevelItem(new QTreeWidgetItem(totalRow(*m_labour, row)));
-    for (int column = 0; column < ColumnCount; ++column) {
-        for (int r = 0; r < m_table->topLevelItemCount(); ++r)
-            m_table->topLevelItem(r)->setTextAlignment(
-                column, Qt::Alignment(m_table->headerItem()->textAlignment(column)));
-    }
+        m_table->appendRow(totalRow(*m_labour, row));
     m_notes->setText(notCounted.isEmpty()
                          ? QString()
                          : tr("Not counted, having no labour in the data sheet: %1.")
