@@ -144,15 +144,10 @@ documents::WorkbookSheet LabourWindow::workbookSheet(const documents::Statement 
                 cells << documents::textCell(cell, !item && column == DescriptionColumn);
                 continue;
             }
+            // Days and quantities are shown ungrouped, to the decimals their cells take.
             const bool paise = !item && r - qsizetype(m_items.size()) != TotalDays;
-            const QString format = column == QuantityColumn ? QStringLiteral("0.000")
-                                                            : QStringLiteral("0.00");
             cells << (paise ? documents::moneyCell(parseFixed(cell.toStdString(), 2))
-                            : WorkbookCell{{},
-                                           QString(cell).remove(QLatin1Char(',')).toDouble(),
-                                           format,
-                                           false,
-                                           {}});
+                            : documents::typedCell(cell));
         }
         sheet.rows << cells;
     }
