@@ -21,6 +21,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <tuple>
+
 using namespace ratebook;
 
 namespace {
@@ -235,12 +237,15 @@ AbstractWindow::AbstractWindow(QWidget *extractor, CostsJudge judge)
                         [this] { showLabour(); });
     m_table->addCommand(tr("Face Sheet…"), QKeySequence(Qt::CTRL | Qt::Key_F),
                         [this] { askFaceSheet(); });
-    m_table->addCommand(tr("Print Estimate…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P),
-                        [this] { handOnWhole(0); });
-    m_table->addCommand(tr("Export Estimate as PDF…"),
-                        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D), [this] { handOnWhole(1); });
-    m_table->addCommand(tr("Export Estimate to spreadsheet…"),
-                        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_X), [this] { handOnWhole(2); });
+    const std::tuple<QString, Qt::Key, HandOn> wholeCommands[] = {
+        {tr("Print Estimate…"), Qt::Key_P, HandOn::Print},
+        {tr("Export Estimate as PDF…"), Qt::Key_D, HandOn::Pdf},
+        {tr("Export Estimate to spreadsheet…"), Qt::Key_X, HandOn::Workbook},
+    };
+    for (const auto &[text, key, how] : wholeCommands) {
+        m_table->addCommand(text, QKeySequence(Qt::CTRL | Qt::SHIFT | key),
+                            [this, how, caption = text.chopped(1)] { handOnWhole(how, caption); });
+    }
     const QKeySequence measure(Qt::CTRL | Qt::Key_M);
     m_table->addCommand(tr("Details of Measurement…"), measure, [this] {
         MeasurementWindow *sheet = showMeasurements();

@@ -131,7 +131,8 @@ private:
     LabourWindow *labour();
     void updateLabour();
     bool askFaceSheet();
-    void handOnWhole(int command);
+    enum class HandOn { Print, Pdf, Workbook };
+    void handOnWhole(HandOn how, const QString &caption);
     ratebook::documents::Workbook wholeWorkbook();
     ratebook::documents::WorkbookSheet
     labourSheet(const std::function<QString(const QString &number)> &quantityOf,

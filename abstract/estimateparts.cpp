@@ -91,12 +91,9 @@ bool AbstractWindow::askFaceSheet()
     return true;
 }
 
-void AbstractWindow::handOnWhole(int command)
+void AbstractWindow::handOnWhole(HandOn how, const QString &caption)
 {
     const QString title = tr("Estimate");
-    const QString caption = command == 0   ? tr("Print Estimate")
-                            : command == 1 ? tr("Export Estimate as PDF")
-                                           : tr("Export Estimate to spreadsheet");
     if (!m_abstract) {
         kit::showMessage(this, tr("The estimate has no figures while a quantity is not a number."),
                          caption);
@@ -105,7 +102,7 @@ void AbstractWindow::handOnWhole(int command)
     if (!m_face.asked && !askFaceSheet())
         return;
     try {
-        if (command == 2)
+        if (how == HandOn::Workbook)
             return documents::exportWorkbook(this, caption, title, wholeWorkbook());
         // Every part as its own statement shows it; a part with nothing in it is left out.
         QList<documents::Statement> parts{m_document->statement()};
@@ -131,7 +128,7 @@ void AbstractWindow::handOnWhole(int command)
         const auto paint = [&](QPagedPaintDevice &device) {
             return documents::paintBundle(device, face, parts);
         };
-        if (command == 0)
+        if (how == HandOn::Print)
             documents::printPages(this, title, paint);
         else
             documents::exportPdf(this, caption, title, paint);
