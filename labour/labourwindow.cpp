@@ -72,8 +72,9 @@ LabourWindow::LabourWindow(QWidget *estimate, const documents::Document &estimat
     const auto workbook = [this](const documents::Statement &s) {
         return documents::Workbook{workbookSheet(s)};
     };
+    const auto statement = [this] { return this->statement(); };
     documents::Document::partOf(estimateDocument, m_table,
-                                {.statement = [this] { return statement(); }, .workbook = workbook});
+                                {.statement = statement, .workbook = workbook});
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_table, 1);
     layout->addWidget(m_notes);
