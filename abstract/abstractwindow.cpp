@@ -21,8 +21,6 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include <tuple>
-
 using namespace ratebook;
 
 namespace {
@@ -237,14 +235,22 @@ AbstractWindow::AbstractWindow(QWidget *extractor, CostsJudge judge)
                         [this] { showLabour(); });
     m_table->addCommand(tr("Face Sheet…"), QKeySequence(Qt::CTRL | Qt::Key_F),
                         [this] { askFaceSheet(); });
-    const std::tuple<QString, Qt::Key, HandOn> wholeCommands[] = {
+    struct WholeCommand
+    {
+        QString text;
+        Qt::Key key;
+        HandOn how;
+    };
+    const WholeCommand wholeCommands[] = {
         {tr("Print Estimate…"), Qt::Key_P, HandOn::Print},
         {tr("Export Estimate as PDF…"), Qt::Key_D, HandOn::Pdf},
         {tr("Export Estimate to spreadsheet…"), Qt::Key_X, HandOn::Workbook},
     };
-    for (const auto &[text, key, how] : wholeCommands) {
-        m_table->addCommand(text, QKeySequence(Qt::CTRL | Qt::SHIFT | key),
-                            [this, how, caption = text.chopped(1)] { handOnWhole(how, caption); });
+    for (const WholeCommand &c : wholeCommands) {
+        m_table->addCommand(c.text, QKeySequence(Qt::CTRL | Qt::SHIFT | c.key),
+                            [this, how = c.how, caption = c.text.chopped(1)] {
+                                handOnWhole(how, caption);
+                            });
     }
     const QKeySequence measure(Qt::CTRL | Qt::Key_M);
     m_table->addCommand(tr("Details of Measurement…"), measure, [this] {
